@@ -1,0 +1,10 @@
+#pragma once
+
+#include "window/host.hpp"
+
+namespace torvanel {
+
+// Click handler of CALCOLO: computes the quantity whose entry box is disabled.
+void on_calcolo_click(Form& form, Host& host);
+
+} // namespace torvanel

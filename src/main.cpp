@@ -1,0 +1,18 @@
+#include "window/number_text.hpp"
+#include "window/qt/calculator.hpp"
+#include "window/qt/widget_factory.hpp"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv); // also sets the C locale from the environment
+    QApplication::setApplicationName(QStringLiteral("TORVANEL"));
+    QApplication::setApplicationVersion(QStringLiteral(TORVANEL_DISPLAY_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("torvanel"));
+    torvanel::install_font_substitutes();
+
+    torvanel::Calculator calculator(torvanel::decimal_separator_of_current_locale());
+    calculator.start();
+    return QApplication::exec();
+}

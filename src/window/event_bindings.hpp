@@ -1,0 +1,10 @@
+#pragma once
+
+#include "window/host.hpp"
+
+namespace torvanel {
+
+// Which handler answers which event of the window.
+ProgramHandlers calculator_handlers();
+
+} // namespace torvanel

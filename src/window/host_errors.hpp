@@ -1,0 +1,42 @@
+#pragma once
+
+#include "window/number_text.hpp"
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace torvanel {
+
+// An error of the host: it leaves the running handler, and what the handler had
+// already set stays set. what() is the Italian message shown to the user.
+class HostError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The text of an entry box does not read as a number.
+class ConversionError : public HostError {
+public:
+    ConversionError(std::string_view control_name, std::string_view quantity, std::string_view text,
+                    NumberProblem problem, char decimal_separator);
+
+    const std::string& control_name() const noexcept { return control_name_; }
+    NumberProblem problem() const noexcept { return problem_; }
+
+private:
+    std::string control_name_;
+    NumberProblem problem_;
+};
+
+// A multiplication or division whose result is not a finite double.
+class ArithmeticError : public HostError {
+public:
+    explicit ArithmeticError(char decimal_separator);
+};
+
+// At most max_characters characters of text (never cutting a UTF-8 sequence), with
+// line breaks and other control characters shown as blanks, and "…" when shortened.
+std::string quote_excerpt(std::string_view text, std::size_t max_characters = 24);
+
+} // namespace torvanel

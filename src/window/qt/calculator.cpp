@@ -1,0 +1,31 @@
+#include "window/qt/calculator.hpp"
+
+#include "window/event_bindings.hpp"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QPixmap>
+
+namespace torvanel {
+namespace {
+#include "torvanel.xpm"
+} // namespace
+
+Calculator::Calculator(char decimal_separator)
+    : host_(form_, calculator_handlers(), reporter_, decimal_separator, [this] {
+          window_->hide();
+          QCoreApplication::exit(0);
+      }),
+      window_(std::make_unique<CalculatorWindow>(form_, host_))
+{
+    reporter_.set_parent(window_.get());
+    window_->setWindowIcon(QIcon(QPixmap(torvanel_icon_xpm)));
+}
+
+void Calculator::start()
+{
+    host_.raise_load();
+    window_->show();
+}
+
+} // namespace torvanel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "window/control_model.hpp"
+#include "window/host.hpp"
+#include "window/qt/calculator_window.hpp"
+#include "window/qt/message_box_reporter.hpp"
+
+#include <memory>
+
+namespace torvanel {
+
+// The running program: the form, the host with the program's handlers, and the
+// window that shows them. Ending the program closes the window and leaves the
+// application's event loop.
+class Calculator {
+public:
+    explicit Calculator(char decimal_separator);
+
+    // Raises Load, then shows the window.
+    void start();
+
+    Form& form() noexcept { return form_; }
+    Host& host() noexcept { return host_; }
+    CalculatorWindow& window() noexcept { return *window_; }
+
+private:
+    Form form_;
+    MessageBoxReporter reporter_;
+    Host host_;
+    std::unique_ptr<CalculatorWindow> window_;
+};
+
+} // namespace torvanel

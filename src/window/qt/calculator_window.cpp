@@ -1,0 +1,189 @@
+#include "window/qt/calculator_window.hpp"
+
+#include "window/qt/widget_factory.hpp"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace torvanel {
+namespace {
+
+QString to_qstring(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QColor qcolor_of(Colour colour)
+{
+    return QColor(colour.red(), colour.green(), colour.blue());
+}
+
+// The model keeps the help text's CR LF line ends; the widget shows plain line breaks.
+QString text_for_display(const std::string& text)
+{
+    QString shown = to_qstring(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+std::string text_from_display(const QString& shown)
+{
+    QString text = shown;
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return text.toStdString();
+}
+
+void set_background(QWidget* widget, QPalette::ColorRole role, const std::optional<Colour>& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour ? qcolor_of(*colour) : QPalette().color(role));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(Form& form, Host& host) : form_(form), host_(host)
+{
+    const WindowDescription& description = calculator_window_description();
+    setObjectName(QString::fromUtf8(description.name.data(), static_cast<qsizetype>(description.name.size())));
+    setWindowTitle(QString::fromUtf8(description.title.data(), static_cast<qsizetype>(description.title.size())));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, qcolor_of(description.background));
+    setPalette(palette);
+    const QSize client(description.client_width_twips / kTwipsPerPixel,
+                       description.client_height_twips / kTwipsPerPixel);
+    resize(client);
+    setMinimumSize(client);
+
+    for (Control* control : form_.controls()) {
+        QWidget* widget = create_control_widget(*control, this);
+        widgets_.emplace_back(control, widget);
+        connect_events(*control, widget);
+        for (PropertyName property : {PropertyName::Text, PropertyName::Caption, PropertyName::Enabled,
+                                      PropertyName::Visible, PropertyName::Background}) {
+            show_property(*control, property);
+        }
+    }
+    // The help box lies above the boxes it covers.
+    widget_of(form_.TESTO)->raise();
+    set_tab_order();
+    form_.set_observer([this](const Control& control, PropertyName property) { show_property(control, property); });
+}
+
+CalculatorWindow::~CalculatorWindow()
+{
+    form_.set_observer(nullptr);
+}
+
+QWidget* CalculatorWindow::widget_of(const Control& control) const
+{
+    const auto found = std::find_if(widgets_.begin(), widgets_.end(),
+                                    [&control](const auto& entry) { return entry.first == &control; });
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+void CalculatorWindow::connect_events(Control& control, QWidget* widget)
+{
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        const auto& model = static_cast<const Button&>(control);
+        connect(button, &QPushButton::clicked, this, [this, &model] { host_.click(model); });
+    } else if (auto* line_edit = qobject_cast<QLineEdit*>(widget)) {
+        auto& box = static_cast<TextBox&>(control);
+        connect(line_edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
+            host_.type_text(box, text.toStdString());
+            show_text_box_text(box);
+        });
+    } else if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
+        auto& box = static_cast<TextBox&>(control);
+        connect(text_edit, &QPlainTextEdit::textChanged, this, [this, &box, text_edit] {
+            const std::string text = text_from_display(text_edit->toPlainText());
+            if (text != box.Text.get()) {
+                host_.type_text(box, text);
+                show_text_box_text(box);
+            }
+        });
+    }
+}
+
+void CalculatorWindow::set_tab_order()
+{
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const auto& [control, widget] : widgets_) {
+        if (control->kind() == ControlKind::Label) {
+            widget->setFocusPolicy(Qt::NoFocus);
+        } else {
+            focusable.emplace_back(control->description().tab_index, widget);
+        }
+    }
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    }
+    if (!focusable.empty()) {
+        focusable.front().second->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CalculatorWindow::show_text_box_text(const TextBox& box)
+{
+    QWidget* widget = widget_of(box);
+    if (auto* line_edit = qobject_cast<QLineEdit*>(widget)) {
+        const QString text = to_qstring(box.Text);
+        if (line_edit->text() != text) {
+            line_edit->setText(text);
+        }
+    } else if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
+        if (text_from_display(text_edit->toPlainText()) != box.Text.get()) {
+            const QSignalBlocker no_echo(text_edit);
+            text_edit->setPlainText(text_for_display(box.Text));
+        }
+    }
+}
+
+void CalculatorWindow::show_property(const Control& control, PropertyName property)
+{
+    QWidget* widget = widget_of(control);
+    if (widget == nullptr) {
+        return;
+    }
+    if (const auto* box = dynamic_cast<const TextBox*>(&control)) {
+        switch (property) {
+        case PropertyName::Text:
+            show_text_box_text(*box);
+            break;
+        case PropertyName::Enabled:
+            widget->setEnabled(box->Enabled);
+            break;
+        case PropertyName::Visible:
+            widget->setVisible(box->Visible);
+            break;
+        case PropertyName::Background:
+            set_background(widget, QPalette::Base, box->Background);
+            break;
+        case PropertyName::Caption:
+            break;
+        }
+    } else if (const auto* label = dynamic_cast<const Label*>(&control)) {
+        auto* label_widget = static_cast<QLabel*>(widget);
+        if (property == PropertyName::Caption) {
+            label_widget->setText(to_qstring(label->Caption));
+        } else if (property == PropertyName::Background) {
+            set_background(widget, QPalette::Window, label->Background);
+        }
+    }
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event)
+{
+    host_.window_closed();
+    event->accept();
+}
+
+} // namespace torvanel

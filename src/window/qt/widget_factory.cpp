@@ -1,0 +1,136 @@
+#include "window/qt/widget_factory.hpp"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QString>
+
+#include <limits>
+
+namespace torvanel {
+namespace {
+
+QString to_qstring(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont font_of(const FontDescription& description)
+{
+    QFont font(to_qstring(description.family));
+    font.setPointSizeF(description.point_size);
+    font.setWeight(description.weight >= 700 ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QColor qcolor_of(Colour colour)
+{
+    return QColor(colour.red(), colour.green(), colour.blue());
+}
+
+QString column_heading(const Control& control)
+{
+    // The entry boxes sit under "input dati", the result labels under "risultati".
+    const char* heading = control.kind() == ControlKind::TextBox ? "Label1" : "Label2";
+    return to_qstring(control_description(heading).caption_or_text);
+}
+
+QWidget* create_button(const Control& control, QWidget* parent)
+{
+    const auto& button = static_cast<const Button&>(control);
+    auto* widget = new QPushButton(to_qstring(button.caption()), parent);
+    widget->setAutoDefault(false);
+    widget->setDefault(false);
+    widget->setFocusPolicy(Qt::StrongFocus);
+    widget->setAccessibleName(to_qstring(button.caption()));
+    return widget;
+}
+
+QWidget* create_text_box(const Control& control, QWidget* parent)
+{
+    const ControlDescription& description = control.description();
+    QPalette palette;
+    if (description.text_colour) {
+        palette.setColor(QPalette::Text, qcolor_of(*description.text_colour));
+    }
+    if (description.multi_line) {
+        auto* widget = new QPlainTextEdit(parent);
+        widget->setTabChangesFocus(true);
+        widget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        widget->setAccessibleName(QStringLiteral("Testo di aiuto"));
+        widget->setPalette(palette);
+        return widget;
+    }
+    auto* widget = new QLineEdit(parent);
+    // An entry box takes text of any length.
+    widget->setMaxLength(std::numeric_limits<int>::max());
+    widget->setAccessibleName(to_qstring(description.quantity) + QStringLiteral(", ") + column_heading(control));
+    widget->setPalette(palette);
+    return widget;
+}
+
+QWidget* create_label(const Control& control, QWidget* parent)
+{
+    const ControlDescription& description = control.description();
+    auto* widget = new QLabel(parent);
+    widget->setTextFormat(Qt::PlainText);
+    widget->setAutoFillBackground(true);
+    widget->setAlignment((description.alignment == CaptionAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+                         Qt::AlignVCenter);
+    if (description.border) {
+        widget->setFrameStyle(QFrame::Box | QFrame::Plain);
+        widget->setLineWidth(1);
+    }
+    if (description.text_colour) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, qcolor_of(*description.text_colour));
+        widget->setPalette(palette);
+    }
+    if (!description.quantity.empty()) {
+        // The accessible name stays the caption, so a screen reader reads the result.
+        widget->setAccessibleDescription(to_qstring(description.quantity) + QStringLiteral(", ") +
+                                         column_heading(control));
+    }
+    return widget;
+}
+
+} // namespace
+
+QWidget* create_control_widget(const Control& control, QWidget* parent)
+{
+    QWidget* widget = nullptr;
+    switch (control.kind()) {
+    case ControlKind::Button:
+        widget = create_button(control, parent);
+        break;
+    case ControlKind::TextBox:
+        widget = create_text_box(control, parent);
+        break;
+    case ControlKind::Label:
+        widget = create_label(control, parent);
+        break;
+    }
+    const ControlDescription& description = control.description();
+    widget->setObjectName(to_qstring(description.name));
+    widget->setFont(font_of(description.font));
+    const TwipRect& g = description.geometry;
+    widget->setGeometry(g.left / kTwipsPerPixel, g.top / kTwipsPerPixel, g.width / kTwipsPerPixel,
+                        g.height / kTwipsPerPixel);
+    return widget;
+}
+
+void install_font_substitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue"),
+                                                                  QStringLiteral("Comic Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"),
+                                                                  QStringLiteral("Arial"),
+                                                                  QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif"),
+                                                                    QStringLiteral("DejaVu Serif")});
+}
+
+} // namespace torvanel
