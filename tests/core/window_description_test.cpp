@@ -1,0 +1,86 @@
+#include "core/windows_1252.hpp"
+#include "window/control_model.hpp"
+#include "window/host_errors.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace torvanel {
+namespace {
+
+TEST(WindowDescription, TabIndexesAreUniqueAndDense)
+{
+    std::set<int> indexes;
+    for (const ControlDescription& control : calculator_window_description().controls) {
+        indexes.insert(control.tab_index);
+    }
+    EXPECT_EQ(indexes.size(), 18u);
+    EXPECT_EQ(*indexes.begin(), 0);
+    EXPECT_EQ(*indexes.rbegin(), 17);
+}
+
+TEST(WindowDescription, ClientAreaShowsEveryControl)
+{
+    const WindowDescription& window = calculator_window_description();
+    int right = 0;
+    int bottom = 0;
+    for (const ControlDescription& control : window.controls) {
+        right = std::max(right, control.geometry.left + control.geometry.width);
+        bottom = std::max(bottom, control.geometry.top + control.geometry.height);
+        // Every control sits on whole pixels.
+        for (int twips : {control.geometry.left, control.geometry.top, control.geometry.width,
+                          control.geometry.height}) {
+            EXPECT_EQ(twips % kTwipsPerPixel, 0) << control.name;
+        }
+    }
+    EXPECT_EQ(right, 8775);
+    EXPECT_EQ(bottom, 6255);
+    EXPECT_GE(window.client_width_twips, right);
+    EXPECT_GE(window.client_height_twips, bottom);
+}
+
+TEST(WindowDescription, EveryTextTheUserSeesIsWindows1252)
+{
+    const WindowDescription& window = calculator_window_description();
+    EXPECT_TRUE(testing::to_windows_1252(window.title).has_value());
+    for (const ControlDescription& control : window.controls) {
+        EXPECT_TRUE(testing::to_windows_1252(control.caption_or_text).has_value()) << control.name;
+        EXPECT_TRUE(testing::to_windows_1252(control.quantity).has_value()) << control.name;
+    }
+    for (char separator : {'.', ','}) {
+        for (NumberProblem problem :
+             {NumberProblem::NotANumber, NumberProblem::WrongSeparator, NumberProblem::OutOfRange}) {
+            const ConversionError error("OhmInput", "Resistenza R (ohm)", "àx", problem, separator);
+            EXPECT_TRUE(testing::to_windows_1252(error.what()).has_value()) << error.what();
+        }
+        EXPECT_TRUE(testing::to_windows_1252(ArithmeticError(separator).what()).has_value());
+    }
+}
+
+TEST(WindowDescription, TitleNamesProgramVersionAndDate)
+{
+    const std::string title(calculator_window_description().title);
+    EXPECT_TRUE(title.starts_with("TORVANEL "));
+    EXPECT_NE(title.find(" VER. 1.0 "), std::string::npos);
+    EXPECT_TRUE(title.ends_with(" GIUGNO 2000"));
+}
+
+TEST(Form, ControlsFollowTheDescriptionAndAreFoundByName)
+{
+    Form form;
+    for (const ControlDescription& described : calculator_window_description().controls) {
+        const Control* control = form.find(described.name);
+        ASSERT_NE(control, nullptr) << described.name;
+        EXPECT_EQ(control->kind(), described.kind);
+    }
+    EXPECT_EQ(form.find("Nessuno"), nullptr);
+    EXPECT_EQ(form.LABEL.Caption.get(), "FORMULA IN USO ");
+    EXPECT_EQ(form.VoltInput.Background.get(), Colour{0x00C0C0C0});
+    EXPECT_FALSE(form.Formula.Background.get() == std::nullopt);
+}
+
+} // namespace
+} // namespace torvanel

@@ -1,0 +1,93 @@
+#include "gui/gui_fixture.hpp"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+namespace torvanel::testing {
+
+ModalWatchdog::ModalWatchdog()
+{
+    connect(&timer_, &QTimer::timeout, this, &ModalWatchdog::check);
+    timer_.start(10);
+}
+
+void ModalWatchdog::check()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) {
+        return;
+    }
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box == nullptr || expected_ == 0) {
+        ADD_FAILURE() << "unexpected modal dialog: " << modal->windowTitle().toStdString() << " "
+                      << (box != nullptr ? box->text().toStdString() : std::string());
+        modal->close();
+        return;
+    }
+    --expected_;
+    answered_texts << box->text();
+    answered_titles << box->windowTitle();
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    if (ok != nullptr) {
+        QTest::mouseClick(ok, Qt::LeftButton);
+    } else {
+        box->close();
+    }
+}
+
+void GuiTest::SetUp()
+{
+    calculator = std::make_unique<Calculator>(decimal_separator());
+    calculator->start();
+    CalculatorWindow& window = calculator->window();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    watchdog = std::make_unique<ModalWatchdog>();
+}
+
+void GuiTest::TearDown()
+{
+    EXPECT_EQ(watchdog->still_expected(), 0) << "an expected message box never appeared";
+    watchdog.reset();
+    calculator.reset();
+}
+
+QWidget* GuiTest::widget(const char* name) const
+{
+    auto* found = calculator->window().findChild<QWidget*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+void GuiTest::click(const char* name)
+{
+    QTest::mouseClick(widget(name), Qt::LeftButton);
+}
+
+void GuiTest::type_into(const char* name, const QString& text)
+{
+    QWidget* box = widget(name);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+QColor GuiTest::seen_colour(const char* name) const
+{
+    QWidget* w = widget(name);
+    const QImage image = w->grab().toImage();
+    // Near the right edge, inside any frame, clear of centred or left-aligned text.
+    return image.pixelColor(image.width() - 5, image.height() / 2);
+}
+
+QString GuiTest::focused_name() const
+{
+    QWidget* focused = QApplication::focusWidget();
+    return focused != nullptr ? focused->objectName() : QStringLiteral("(none)");
+}
+
+} // namespace torvanel::testing

@@ -1,0 +1,186 @@
+#include "gui/gui_fixture.hpp"
+#include "help/help_text.hpp"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace torvanel {
+namespace {
+
+using testing::GuiTest;
+
+using WindowUse = GuiTest;
+
+QString text_of(QWidget* w)
+{
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        return label->text();
+    }
+    return qobject_cast<QLineEdit*>(w)->text();
+}
+
+TEST_F(WindowUse, TypedCalculationShowsTheVoltage)
+{
+    type_into("OhmInput", "2");
+    type_into("AmpereInput", "3");
+    click("CALCOLO");
+    EXPECT_EQ(text_of(widget("VoltOutput")), "6");
+    EXPECT_EQ(text_of(widget("VoltInput")), "");
+    EXPECT_EQ(calculator->form().VoltOutput.Caption.get(), "6");
+}
+
+TEST_F(WindowUse, EmptyBoxesShowZeroAfterCalculation)
+{
+    click("CALCOLO");
+    for (const char* name : {"VoltInput", "OhmInput", "AmpereInput"}) {
+        EXPECT_EQ(text_of(widget(name)), "0") << name;
+    }
+}
+
+TEST_F(WindowUse, ConversionFailureShowsAMessageAndTheWindowStaysUsable)
+{
+    type_into("OhmInput", "12 ohm");
+    type_into("AmpereInput", "3");
+    watchdog->expect_message_box();
+    click("CALCOLO");
+    ASSERT_EQ(watchdog->answered_texts.size(), 1);
+    EXPECT_EQ(watchdog->answered_titles.front(), "TORVANEL");
+    EXPECT_TRUE(watchdog->answered_texts.front().contains("Resistenza R (ohm)"));
+    EXPECT_TRUE(watchdog->answered_texts.front().contains("\"12 ohm\""));
+    // What the user typed is still there; the empty unknown box was filled.
+    EXPECT_EQ(text_of(widget("OhmInput")), "12 ohm");
+    EXPECT_EQ(text_of(widget("VoltInput")), "0");
+
+    type_into("OhmInput", "12");
+    click("CALCOLO");
+    EXPECT_EQ(text_of(widget("VoltOutput")), "36");
+}
+
+TEST_F(WindowUse, OverflowShowsAMessage)
+{
+    type_into("OhmInput", "1E200");
+    type_into("AmpereInput", "1E200");
+    watchdog->expect_message_box();
+    click("CALCOLO");
+    ASSERT_EQ(watchdog->answered_texts.size(), 1);
+    EXPECT_TRUE(watchdog->answered_texts.front().contains("rappresentare"));
+    EXPECT_EQ(text_of(widget("VoltInput")), "");
+    EXPECT_EQ(text_of(widget("VoltOutput")), "");
+}
+
+TEST_F(WindowUse, FineEndsTheEventLoop)
+{
+    click("HELP");
+    QTimer::singleShot(0, [this] { click("Fine"); });
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    safety.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    safety.stop();
+    EXPECT_TRUE(calculator->host().has_ended());
+    EXPECT_FALSE(calculator->window().isVisible());
+}
+
+TEST_F(WindowUse, ClosingTheWindowEndsTheProgram)
+{
+    calculator->window().close();
+    EXPECT_TRUE(calculator->host().has_ended());
+}
+
+struct RowWidgets {
+    const char* button;
+    const char* input;
+    const char* output;
+    const char* formula;
+};
+
+constexpr RowWidgets kRows[] = {
+    {"VOLT", "VoltInput", "VoltOutput", "V = R * I"},
+    {"OHM", "OhmInput", "OhmOutput", "R = V / I"},
+    {"AMPERE", "AmpereInput", "AmpereOutput", "I = V / R"},
+};
+
+TEST_F(WindowUse, SelectionButtonsRecolourTheRowsAndMoveTheDisabledBox)
+{
+    const QColor red(255, 0, 0);
+    const QColor white(255, 255, 255);
+    for (const RowWidgets& selected : {kRows[2], kRows[1], kRows[0], kRows[1]}) {
+        click(selected.button);
+        for (const RowWidgets& row : kRows) {
+            const bool unknown = &row == &selected || std::string_view(row.button) == selected.button;
+            EXPECT_EQ(widget(row.input)->isEnabled(), !unknown) << row.input;
+            EXPECT_EQ(seen_colour(row.input), unknown ? red : white) << row.input << " after " << selected.button;
+            EXPECT_EQ(seen_colour(row.output), unknown ? white : red) << row.output << " after " << selected.button;
+        }
+        EXPECT_EQ(widget_as<QLabel>("Formula")->text(), selected.formula);
+    }
+}
+
+TEST_F(WindowUse, TypedResistanceAndCurrentCalculations)
+{
+    click("OHM");
+    type_into("VoltInput", "10");
+    type_into("AmpereInput", "4");
+    click("CALCOLO");
+    EXPECT_EQ(text_of(widget("OhmOutput")), "2.5");
+
+    click("AMPERE");
+    EXPECT_EQ(text_of(widget("OhmOutput")), "");
+    EXPECT_EQ(text_of(widget("VoltInput")), "");
+    type_into("VoltInput", "1");
+    type_into("OhmInput", "3");
+    click("CALCOLO");
+    EXPECT_EQ(text_of(widget("AmpereOutput")), "0.333333333333333");
+}
+
+TEST_F(WindowUse, HelpTextLiesOverTheBoxesAndTabReachesIt)
+{
+    click("HELP");
+    auto* help = widget_as<QPlainTextEdit>("TESTO");
+    ASSERT_TRUE(help->isVisible());
+    EXPECT_EQ(help->toPlainText().split('\n').value(0),
+              "Questo mini programma permette tre semplici calcoli sulla legge di OHM.");
+    EXPECT_FALSE(help->toPlainText().contains('\r'));
+    EXPECT_EQ(help->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    // A click where OhmInput lies lands in the help box.
+    const QPoint over_ohm_input = widget("OhmInput")->geometry().center();
+    QWidget* hit = calculator->window().childAt(over_ohm_input);
+    ASSERT_NE(hit, nullptr);
+    EXPECT_TRUE(hit == help || help->isAncestorOf(hit)) << hit->objectName().toStdString();
+
+    widget("HELP")->setFocus();
+    QTest::keyClick(widget("HELP"), Qt::Key_Tab);
+    EXPECT_EQ(focused_name(), "TESTO");
+    QTest::keyClick(help, Qt::Key_Tab);
+    EXPECT_EQ(focused_name(), "exithelp");
+
+    click("exithelp");
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(calculator->window().childAt(over_ohm_input), widget("OhmInput"));
+    type_into("OhmInput", "7");
+    EXPECT_EQ(calculator->form().OhmInput.Text.get(), "7");
+}
+
+TEST_F(WindowUse, HelpEditsAreKeptAndReachTheModelWithCrLf)
+{
+    click("HELP");
+    auto* help = widget_as<QPlainTextEdit>("TESTO");
+    QTest::mouseClick(help->viewport(), Qt::LeftButton);
+    QTest::keyClick(help, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(help, "nota");
+    QTest::keyClick(help, Qt::Key_Return);
+    const std::string expected = std::string(kHelpText) + "nota\r\n";
+    EXPECT_EQ(calculator->form().TESTO.Text.get(), expected);
+
+    click("exithelp");
+    click("HELP");
+    EXPECT_TRUE(help->toPlainText().endsWith("GIUGNO 2000\nnota\n"));
+}
+
+} // namespace
+} // namespace torvanel
