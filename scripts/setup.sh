@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
+  clang libclang-rt-14-dev
   qt6-base-dev libgtest-dev
   fonts-comic-neue fonts-liberation
   "$@"

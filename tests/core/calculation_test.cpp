@@ -170,3 +170,52 @@ TEST(CalculationFailure, OutOfRangeInputIsAConversionError)
 
 } // namespace
 } // namespace torvanel
+
+namespace torvanel {
+namespace {
+
+struct FailingBoxCase {
+    const char* name;
+    Button Form::*selection;
+    TextBox Form::*failing;
+    TextBox Form::*other_known;
+    const char* quantity;
+};
+
+class ConversionFailureInEachRow : public ::testing::TestWithParam<FailingBoxCase> {};
+
+TEST_P(ConversionFailureInEachRow, IsReportedAndTheNextCalculationWorks)
+{
+    const FailingBoxCase& c = GetParam();
+    testing::Program program;
+    Form& form = program.form;
+    program.click(form.*c.selection);
+    program.type(form.*c.other_known, "4");
+    program.type(form.*c.failing, "quattro");
+    program.click(form.CALCOLO);
+    ASSERT_EQ(program.reporter.errors.size(), 1u);
+    EXPECT_EQ(program.reporter.errors.front().control, (form.*c.failing).name());
+    EXPECT_NE(program.reporter.errors.front().message.find(c.quantity), std::string::npos);
+    EXPECT_EQ((form.*c.failing).Text.get(), "quattro");
+
+    program.type(form.*c.failing, "2");
+    program.click(form.CALCOLO);
+    EXPECT_EQ(program.reporter.errors.size(), 1u);
+    const std::string shown = form.VoltOutput.Caption.get() + form.OhmOutput.Caption.get() +
+                              form.AmpereOutput.Caption.get();
+    EXPECT_FALSE(shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ConversionFailureInEachRow,
+    ::testing::Values(
+        FailingBoxCase{"ResistanceForVoltage", &Form::VOLT, &Form::OhmInput, &Form::AmpereInput, "Resistenza R"},
+        FailingBoxCase{"CurrentForVoltage", &Form::VOLT, &Form::AmpereInput, &Form::OhmInput, "Corrente I"},
+        FailingBoxCase{"VoltageForResistance", &Form::OHM, &Form::VoltInput, &Form::AmpereInput, "Tensione V"},
+        FailingBoxCase{"CurrentForResistance", &Form::OHM, &Form::AmpereInput, &Form::VoltInput, "Corrente I"},
+        FailingBoxCase{"VoltageForCurrent", &Form::AMPERE, &Form::VoltInput, &Form::OhmInput, "Tensione V"},
+        FailingBoxCase{"ResistanceForCurrent", &Form::AMPERE, &Form::OhmInput, &Form::VoltInput, "Resistenza R"}),
+    [](const ::testing::TestParamInfo<FailingBoxCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace torvanel

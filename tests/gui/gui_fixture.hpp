@@ -21,6 +21,8 @@ class ModalWatchdog : public QObject {
 public:
     ModalWatchdog();
     void expect_message_box() { ++expected_; }
+    // Answer every message box without failing the test (for random use).
+    void answer_all() { answer_all_ = true; }
     int still_expected() const { return expected_; }
     QStringList answered_texts;
     QStringList answered_titles;
@@ -29,6 +31,7 @@ private:
     void check();
     QTimer timer_;
     int expected_ = 0;
+    bool answer_all_ = false;
 };
 
 // A fresh calculator window for every test, started and shown offscreen.
@@ -37,6 +40,8 @@ protected:
     virtual char decimal_separator() const { return '.'; }
     void SetUp() override;
     void TearDown() override;
+    // A new program in place of the current one, as if started again.
+    void restart();
 
     QWidget* widget(const char* name) const;
     template <typename W>

@@ -2,10 +2,14 @@
 #include "help/help_text.hpp"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+
+#include <iostream>
 
 namespace torvanel {
 namespace {
@@ -180,6 +184,40 @@ TEST_F(WindowUse, HelpEditsAreKeptAndReachTheModelWithCrLf)
     click("exithelp");
     click("HELP");
     EXPECT_TRUE(help->toPlainText().endsWith("GIUGNO 2000\nnota\n"));
+}
+
+} // namespace
+} // namespace torvanel
+
+namespace torvanel {
+namespace {
+
+TEST_F(WindowUse, TenMegabytePasteGivesTheConversionMessageAndChangesNothingElse)
+{
+    type_into("AmpereInput", "3");
+    const QString huge = QString(10'000'000, QChar('7')) + QStringLiteral("x");
+    QApplication::clipboard()->setText(huge);
+    QElapsedTimer timer;
+    timer.start();
+    QWidget* box = widget("OhmInput");
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents(); // the window shows the pasted text
+    const qint64 paste_ms = timer.restart();
+    ASSERT_EQ(calculator->form().OhmInput.Text.get().size(), 10'000'001u);
+
+    watchdog->expect_message_box();
+    click("CALCOLO");
+    const qint64 message_ms = timer.elapsed();
+    std::cout << "10 MB paste until shown: " << paste_ms << " ms, CALCOLO click until the message is answered: " << message_ms << " ms\n";
+    ASSERT_EQ(watchdog->answered_texts.size(), 1);
+    // The message quotes only the start of the text.
+    EXPECT_LT(watchdog->answered_texts.front().size(), 300);
+    EXPECT_TRUE(watchdog->answered_texts.front().contains("Resistenza R (ohm)"));
+    EXPECT_EQ(calculator->form().OhmInput.Text.get().size(), 10'000'001u);
+    EXPECT_EQ(calculator->form().AmpereInput.Text.get(), "3");
+    EXPECT_EQ(calculator->form().VoltInput.Text.get(), "0");
+    EXPECT_EQ(calculator->form().VoltOutput.Caption.get(), "");
 }
 
 } // namespace

@@ -14,7 +14,9 @@ namespace {
 Calculator::Calculator(char decimal_separator)
     : host_(form_, calculator_handlers(), reporter_, decimal_separator, [this] {
           window_->hide();
-          QCoreApplication::exit(0);
+          // quit() leaves a running event loop and, unlike exit(), leaves no
+          // pending stop behind when none runs yet.
+          QCoreApplication::quit();
       }),
       window_(std::make_unique<CalculatorWindow>(form_, host_))
 {
