@@ -6,6 +6,7 @@ packages=(
   cmake g++ make pkg-config
   clang libclang-rt-14-dev
   qt6-base-dev libgtest-dev
+  dpkg-dev desktop-file-utils appstream
   fonts-comic-neue fonts-liberation
   "$@"
 )

@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv); // also sets the C locale from the environment
     QApplication::setApplicationName(QStringLiteral("TORVANEL"));
     QApplication::setApplicationVersion(QStringLiteral(TORVANEL_DISPLAY_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("torvanel"));
+    QApplication::setDesktopFileName(QStringLiteral("it.torvanel.Torvanel"));
     torvanel::install_font_substitutes();
 
     torvanel::Calculator calculator(torvanel::decimal_separator_of_current_locale());

@@ -136,3 +136,22 @@ TEST_F(WindowLayout, ScreenReadersHearQuantityUnitAndColumn)
 
 } // namespace
 } // namespace torvanel
+
+namespace torvanel {
+namespace {
+
+TEST_F(WindowLayout, InstalledIconMatchesTheWindowIcon)
+{
+    const QImage installed(QStringLiteral(TORVANEL_DATA_DIR "/torvanel.png"));
+    ASSERT_FALSE(installed.isNull());
+    const QImage shown = calculator->window().windowIcon().pixmap(QSize(32, 32)).toImage();
+    ASSERT_EQ(shown.size(), installed.size());
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            ASSERT_EQ(shown.pixelColor(x, y), installed.pixelColor(x, y)) << x << "," << y;
+        }
+    }
+}
+
+} // namespace
+} // namespace torvanel
