@@ -55,15 +55,22 @@ INSTANTIATE_TEST_SUITE_P(Buttons, Selection,
                              return std::string(info.param.name);
                          });
 
-TEST(Selection, SameButtonAgainOnlyEmptiesTheBoxes)
+// R unknown, V = 10 and I = 4 typed, 2.5 shown.
+void show_resistance_result(Program& program)
 {
-    Program program;
     Form& form = program.form;
     program.click(form.OHM);
     program.type(form.VoltInput, "10");
     program.type(form.AmpereInput, "4");
     program.click(form.CALCOLO);
     ASSERT_EQ(form.OhmOutput.Caption.get(), "2.5");
+}
+
+TEST(Selection, SameButtonAgainOnlyEmptiesTheBoxes)
+{
+    Program program;
+    Form& form = program.form;
+    show_resistance_result(program);
 
     std::vector<std::string> changed;
     form.set_observer([&](const Control& control, PropertyName property) {
@@ -85,11 +92,7 @@ TEST(Selection, StepsRunRowByRowSelectedRowFirst)
 {
     Program program;
     Form& form = program.form;
-    program.click(form.OHM);
-    program.type(form.VoltInput, "10");
-    program.type(form.AmpereInput, "4");
-    program.click(form.CALCOLO);
-    ASSERT_EQ(form.OhmOutput.Caption.get(), "2.5");
+    show_resistance_result(program);
 
     std::vector<std::string> changes;
     form.set_observer(

@@ -1,5 +1,6 @@
 #include "window/qt/calculator_window.hpp"
 
+#include "window/qt/qt_conversions.hpp"
 #include "window/qt/widget_factory.hpp"
 
 #include <QCloseEvent>
@@ -12,16 +13,6 @@
 
 namespace torvanel {
 namespace {
-
-QString to_qstring(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-QColor qcolor_of(Colour colour)
-{
-    return QColor(colour.red(), colour.green(), colour.blue());
-}
 
 // The model keeps the help text's CR LF line ends; the widget shows plain line breaks.
 QString text_for_display(const std::string& text)
@@ -50,8 +41,8 @@ void set_background(QWidget* widget, QPalette::ColorRole role, const std::option
 CalculatorWindow::CalculatorWindow(Form& form, Host& host) : form_(form), host_(host)
 {
     const WindowDescription& description = calculator_window_description();
-    setObjectName(QString::fromUtf8(description.name.data(), static_cast<qsizetype>(description.name.size())));
-    setWindowTitle(QString::fromUtf8(description.title.data(), static_cast<qsizetype>(description.title.size())));
+    setObjectName(to_qstring(description.name));
+    setWindowTitle(to_qstring(description.title));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, qcolor_of(description.background));
@@ -135,14 +126,14 @@ void CalculatorWindow::show_text_box_text(const TextBox& box)
 {
     QWidget* widget = widget_of(box);
     if (auto* line_edit = qobject_cast<QLineEdit*>(widget)) {
-        const QString text = to_qstring(box.Text);
+        const QString text = to_qstring(box.Text.get());
         if (line_edit->text() != text) {
             line_edit->setText(text);
         }
     } else if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
         if (text_from_display(text_edit->toPlainText()) != box.Text.get()) {
             const QSignalBlocker no_echo(text_edit);
-            text_edit->setPlainText(text_for_display(box.Text));
+            text_edit->setPlainText(text_for_display(box.Text.get()));
         }
     }
 }
@@ -173,7 +164,7 @@ void CalculatorWindow::show_property(const Control& control, PropertyName proper
     } else if (const auto* label = dynamic_cast<const Label*>(&control)) {
         auto* label_widget = static_cast<QLabel*>(widget);
         if (property == PropertyName::Caption) {
-            label_widget->setText(to_qstring(label->Caption));
+            label_widget->setText(to_qstring(label->Caption.get()));
         } else if (property == PropertyName::Background) {
             set_background(widget, QPalette::Window, label->Background);
         }

@@ -1,5 +1,6 @@
 #include "window/qt/message_box_reporter.hpp"
 
+#include "window/qt/qt_conversions.hpp"
 #include "window/window_description.hpp"
 
 #include <QMessageBox>
@@ -8,8 +9,7 @@ namespace torvanel {
 
 void MessageBoxReporter::report(const HostError& error)
 {
-    const std::string_view title = calculator_window_description().name;
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+    QMessageBox box(QMessageBox::Warning, to_qstring(calculator_window_description().name),
                     QString::fromUtf8(error.what()), QMessageBox::Ok, parent_);
     // The message quotes what the user typed: never read it as markup.
     box.setTextFormat(Qt::PlainText);

@@ -1,5 +1,7 @@
 #include "window/qt/widget_factory.hpp"
 
+#include "window/qt/qt_conversions.hpp"
+
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,22 +14,12 @@
 namespace torvanel {
 namespace {
 
-QString to_qstring(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QFont font_of(const FontDescription& description)
 {
     QFont font(to_qstring(description.family));
     font.setPointSizeF(description.point_size);
     font.setWeight(description.weight >= 700 ? QFont::Bold : QFont::Normal);
     return font;
-}
-
-QColor qcolor_of(Colour colour)
-{
-    return QColor(colour.red(), colour.green(), colour.blue());
 }
 
 QString column_heading(const Control& control)
