@@ -1,6 +1,5 @@
 #include "window/number_text.hpp"
 #include "window/qt/calculator.hpp"
-#include "window/qt/widget_factory.hpp"
 
 #include <QApplication>
 
@@ -10,7 +9,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("TORVANEL"));
     QApplication::setApplicationVersion(QStringLiteral(TORVANEL_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("it.torvanel.Torvanel"));
-    torvanel::install_font_substitutes();
 
     torvanel::Calculator calculator(torvanel::decimal_separator_of_current_locale());
     calculator.start();

@@ -50,15 +50,6 @@ TEST(Startup, LoadSetsThePropertiesInItsFixedOrder)
     EXPECT_EQ(changes, expected);
 }
 
-TEST(Startup, CalculationWorksRightAfterStart)
-{
-    Program program;
-    program.type(program.form.OhmInput, "2");
-    program.type(program.form.AmpereInput, "3");
-    program.click(program.form.CALCOLO);
-    EXPECT_EQ(program.form.VoltOutput.Caption.get(), "6");
-}
-
 TEST(Fine, EndsTheProgramAndNothingRunsAfterwards)
 {
     Program program;

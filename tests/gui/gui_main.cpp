@@ -1,4 +1,3 @@
-#include "window/qt/widget_factory.hpp"
 
 #include <QApplication>
 
@@ -9,7 +8,6 @@ int main(int argc, char* argv[])
     // No display is needed: the tests drive real widgets on Qt's offscreen platform.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    torvanel::install_font_substitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

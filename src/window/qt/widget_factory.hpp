@@ -11,7 +11,4 @@ namespace torvanel {
 // objectName is the control's name.
 QWidget* create_control_widget(const Control& control, QWidget* parent);
 
-// Asks for look-alike fonts where the machine lacks the window's three fonts.
-void install_font_substitutes();
-
 } // namespace torvanel
