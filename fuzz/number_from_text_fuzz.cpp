@@ -73,8 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (reading.problem != torvanel::NumberProblem::None) {
         fail("a number of the grammar was refused", text, separator);
     }
-    if (std::memcmp(&reference, &reading.value, sizeof reference) != 0 &&
-        !(reference == 0 && reading.value == 0)) {
+    if (std::memcmp(&reference, &reading.value, sizeof reference) != 0 && !(reference == 0 && reading.value == 0)) {
         fail("value differs from strtod", text, separator);
     }
     return 0;

@@ -22,9 +22,8 @@ Label::Label(const ChangeNotifier& notifier, std::string_view name)
 }
 
 Form::Form()
-    : controls_{&VOLT,      &OHM,        &AMPERE,      &CALCOLO,    &HELP,      &exithelp,
-                &Fine,      &Label1,     &Label2,      &VoltInput,  &OhmInput,  &AmpereInput,
-                &VoltOutput, &OhmOutput, &AmpereOutput, &LABEL,     &Formula,   &TESTO}
+    : controls_{&VOLT,      &OHM,      &AMPERE,      &CALCOLO,    &HELP,      &exithelp,     &Fine,  &Label1,  &Label2,
+                &VoltInput, &OhmInput, &AmpereInput, &VoltOutput, &OhmOutput, &AmpereOutput, &LABEL, &Formula, &TESTO}
 {
     // The members above and the window description must list the same controls.
     const auto& described = calculator_window_description().controls;

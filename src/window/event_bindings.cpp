@@ -11,9 +11,9 @@ namespace torvanel {
 namespace {
 
 constexpr std::array kClickBindings{
-    ClickBinding{&Form::VOLT, &on_volt_click},       ClickBinding{&Form::OHM, &on_ohm_click},
-    ClickBinding{&Form::AMPERE, &on_ampere_click},   ClickBinding{&Form::CALCOLO, &on_calcolo_click},
-    ClickBinding{&Form::HELP, &on_help_click},       ClickBinding{&Form::exithelp, &on_exithelp_click},
+    ClickBinding{&Form::VOLT, &on_volt_click},     ClickBinding{&Form::OHM, &on_ohm_click},
+    ClickBinding{&Form::AMPERE, &on_ampere_click}, ClickBinding{&Form::CALCOLO, &on_calcolo_click},
+    ClickBinding{&Form::HELP, &on_help_click},     ClickBinding{&Form::exithelp, &on_exithelp_click},
     ClickBinding{&Form::Fine, &on_fine_click},
 };
 

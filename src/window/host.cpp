@@ -13,10 +13,7 @@ struct ProgramEnded {};
 
 Host::Host(Form& form, ProgramHandlers handlers, ErrorReporter& reporter, char decimal_separator,
            std::function<void()> end_of_program)
-    : form_(form),
-      handlers_(handlers),
-      reporter_(reporter),
-      decimal_separator_(decimal_separator),
+    : form_(form), handlers_(handlers), reporter_(reporter), decimal_separator_(decimal_separator),
       end_of_program_(std::move(end_of_program))
 {
 }

@@ -10,8 +10,7 @@ std::string largest_number_text(char separator)
     return text_from_number(std::numeric_limits<double>::max(), separator);
 }
 
-std::string conversion_message(std::string_view quantity, std::string_view text, NumberProblem problem,
-                               char separator)
+std::string conversion_message(std::string_view quantity, std::string_view text, NumberProblem problem, char separator)
 {
     const std::string quoted = "\"" + quote_excerpt(text) + "\"";
     const std::string prefix = std::string(quantity) + ": ";
@@ -39,8 +38,7 @@ std::string conversion_message(std::string_view quantity, std::string_view text,
 
 ConversionError::ConversionError(std::string_view control_name, std::string_view quantity, std::string_view text,
                                  NumberProblem problem, char decimal_separator)
-    : HostError(conversion_message(quantity, text, problem, decimal_separator)),
-      control_name_(control_name),
+    : HostError(conversion_message(quantity, text, problem, decimal_separator)), control_name_(control_name),
       problem_(problem)
 {
 }
@@ -58,7 +56,11 @@ std::string quote_excerpt(std::string_view text, std::size_t max_characters)
     std::size_t i = 0;
     while (i < text.size() && characters < max_characters) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+        std::size_t length = lead < 0x80           ? 1
+                             : (lead >> 5) == 0x6  ? 2
+                             : (lead >> 4) == 0xE  ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 1;
         if (i + length > text.size()) {
             length = text.size() - i;
         }

@@ -10,8 +10,14 @@
 namespace torvanel {
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Grammar check and normalisation into what std::from_chars reads: no '+', '.' as
 // separator. Also remembers the decimal position of the leading non-zero digit, which
@@ -111,8 +117,7 @@ NumberReading number_from_text(std::string_view text, char decimal_separator)
         // A text that would be a number with the other separator gets its own hint;
         // it is never read as digit grouping.
         const char other_separator = decimal_separator == ',' ? '.' : ',';
-        const bool other_reads = text.find(other_separator) != std::string_view::npos &&
-                                 scan(text, other_separator).ok;
+        const bool other_reads = text.find(other_separator) != std::string_view::npos && scan(text, other_separator).ok;
         return {0, other_reads ? NumberProblem::WrongSeparator : NumberProblem::NotANumber};
     }
     double value = 0;
@@ -142,8 +147,7 @@ std::string text_from_number(double value, char decimal_separator)
     }
     // 15 significant digits, correctly rounded: d.dddddddddddddde±XX
     char buffer[32];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     (void)error; // 32 characters always hold this form
     const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
 

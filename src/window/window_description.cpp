@@ -23,17 +23,16 @@ constexpr FontDescription kBoxFont{"MS Sans Serif", 9.75, 400};
 constexpr FontDescription kFormulaCaptionFont{"Comic Sans MS", 12, 700};
 constexpr FontDescription kHelpFont{"Times New Roman", 8.25, 400};
 
-constexpr ControlDescription button(std::string_view name, std::string_view caption, TwipRect geometry,
-                                    int tab_index, std::optional<Colour> recorded_background = std::nullopt)
+constexpr ControlDescription button(std::string_view name, std::string_view caption, TwipRect geometry, int tab_index,
+                                    std::optional<Colour> recorded_background = std::nullopt)
 {
-    ControlDescription d{name, ControlKind::Button, caption, geometry, tab_index, std::nullopt, std::nullopt,
-                         kButtonFont};
+    ControlDescription d{name,      ControlKind::Button, caption,      geometry,
+                         tab_index, std::nullopt,        std::nullopt, kButtonFont};
     d.recorded_button_background = recorded_background;
     return d;
 }
 
-constexpr ControlDescription heading(std::string_view name, std::string_view caption, TwipRect geometry,
-                                     int tab_index)
+constexpr ControlDescription heading(std::string_view name, std::string_view caption, TwipRect geometry, int tab_index)
 {
     ControlDescription d{name, ControlKind::Label, caption, geometry, tab_index, kPaleGreen, kTextRed, kHeadingFont};
     d.alignment = CaptionAlignment::Centre;
@@ -59,16 +58,16 @@ constexpr ControlDescription result_label(std::string_view name, TwipRect geomet
 
 constexpr ControlDescription formula_caption()
 {
-    ControlDescription d{"LABEL", ControlKind::Label, "FORMULA IN USO ", {1560, 4080, 2535, 375}, 15,
-                         kPaleCyan, std::nullopt, kFormulaCaptionFont};
+    ControlDescription d{"LABEL", ControlKind::Label, "FORMULA IN USO ", {1560, 4080, 2535, 375},
+                         15,      kPaleCyan,          std::nullopt,      kFormulaCaptionFont};
     d.border = true;
     return d;
 }
 
 constexpr ControlDescription formula()
 {
-    ControlDescription d{"Formula", ControlKind::Label, "", {5040, 4080, 2535, 375}, 11,
-                         kPaleCyan, std::nullopt, kHeadingFont};
+    ControlDescription d{"Formula", ControlKind::Label, "",           {5040, 4080, 2535, 375},
+                         11,        kPaleCyan,          std::nullopt, kHeadingFont};
     d.border = true;
     d.alignment = CaptionAlignment::Centre;
     return d;
@@ -76,8 +75,8 @@ constexpr ControlDescription formula()
 
 constexpr ControlDescription help_box()
 {
-    ControlDescription d{"TESTO", ControlKind::TextBox, kHelpText, {3120, 960, 5535, 2655}, 13,
-                         std::nullopt, kTextBlue, kHelpFont};
+    ControlDescription d{"TESTO", ControlKind::TextBox, kHelpText, {3120, 960, 5535, 2655},
+                         13,      std::nullopt,         kTextBlue, kHelpFont};
     d.multi_line = true;
     d.visible = false;
     return d;
@@ -114,11 +113,7 @@ constexpr int kClientHeight = 6255 + 360;
 const WindowDescription& calculator_window_description()
 {
     static const WindowDescription description{
-        "TORVANEL",
-        "TORVANEL      VER. 1.0      GIUGNO 2000",
-        Colour{0x0000FFFF},
-        kClientWidth,
-        kClientHeight,
+        "TORVANEL", "TORVANEL      VER. 1.0      GIUGNO 2000", Colour{0x0000FFFF}, kClientWidth, kClientHeight,
         kControls,
     };
     return description;

@@ -24,7 +24,7 @@ struct CalculationCase {
 
 void select(Program& program, Unknown unknown)
 {
-    program.click(unknown == Unknown::V ? program.form.VOLT
+    program.click(unknown == Unknown::V   ? program.form.VOLT
                   : unknown == Unknown::R ? program.form.OHM
                                           : program.form.AMPERE);
 }
@@ -45,7 +45,7 @@ TEST_P(Calculation, LeavesTheBoxesAsExpected)
     EXPECT_EQ(form.VoltInput.Text.get(), c.volt_after);
     EXPECT_EQ(form.OhmInput.Text.get(), c.ohm_after);
     EXPECT_EQ(form.AmpereInput.Text.get(), c.ampere_after);
-    const Label& result = c.unknown == Unknown::V ? form.VoltOutput
+    const Label& result = c.unknown == Unknown::V   ? form.VoltOutput
                           : c.unknown == Unknown::R ? form.OhmOutput
                                                     : form.AmpereOutput;
     EXPECT_EQ(result.Caption.get(), c.result);
@@ -68,8 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         CalculationCase{"ZeroSpelledOtherwise", Unknown::V, '.', "", "-0.0e5", "5", "0", "-0.0e5", "5", ""},
         CalculationCase{"EmptyFactorCountsAsZero", Unknown::V, '.', "", "7", "", "0", "7", "0", ""},
         CalculationCase{"Overflow", Unknown::V, '.', "", "1E200", "1E200", "", "1E200", "1E200", "", 1},
-        CalculationCase{"ProductUnderflowShowsZero", Unknown::V, '.', "", "1e-200", "1e-200", "", "1e-200",
-                        "1e-200", "0"},
+        CalculationCase{"ProductUnderflowShowsZero", Unknown::V, '.', "", "1e-200", "1e-200", "", "1e-200", "1e-200",
+                        "0"},
         CalculationCase{"LettersFail", Unknown::V, '.', "", "abc", "3", "0", "abc", "3", "", 1},
         CalculationCase{"BlanksFail", Unknown::V, '.', "", "   ", "3", "0", "   ", "3", "", 1},
         CalculationCase{"CommaLocaleProduct", Unknown::V, ',', "", "1,5", "2", "", "1,5", "2", "3"},
@@ -80,14 +80,13 @@ INSTANTIATE_TEST_SUITE_P(
         CalculationCase{"ZeroVoltageGivesNothing", Unknown::R, '.', "0", "", "4", "0", "0", "4", ""},
         CalculationCase{"ZeroCurrentGivesNothing", Unknown::R, '.', "5", "", "000", "5", "0", "000", ""},
         CalculationCase{"QuotientOverflow", Unknown::R, '.', "1e300", "", "1e-300", "1e300", "", "1e-300", "", 1},
-        CalculationCase{"QuotientUnderflowShowsZero", Unknown::R, '.', "-1e-300", "", "1e300", "-1e-300", "",
-                        "1e300", "0"},
+        CalculationCase{"QuotientUnderflowShowsZero", Unknown::R, '.', "-1e-300", "", "1e300", "-1e-300", "", "1e300",
+                        "0"},
         CalculationCase{"WrongSeparatorFails", Unknown::R, ',', "2.5", "", "1", "2.5", "0", "1", "", 1},
         // Current unknown.
         CalculationCase{"OneThird", Unknown::I, '.', "1", "3", "", "1", "3", "", "0.333333333333333"},
         CalculationCase{"TwoThirds", Unknown::I, '.', "2", "3", "", "2", "3", "", "0.666666666666667"},
-        CalculationCase{"LargeResultInExponentForm", Unknown::I, '.', "1e20", "2", "", "1e20", "2", "",
-                        "5E+19"},
+        CalculationCase{"LargeResultInExponentForm", Unknown::I, '.', "1e20", "2", "", "1e20", "2", "", "5E+19"},
         CalculationCase{"ZeroResistanceRefused", Unknown::I, '.', "9", "0", "", "9", "0", "0", ""}),
     [](const ::testing::TestParamInfo<CalculationCase>& info) { return std::string(info.param.name); });
 
@@ -201,8 +200,8 @@ TEST_P(ConversionFailureInEachRow, IsReportedAndTheNextCalculationWorks)
     program.type(form.*c.failing, "2");
     program.click(form.CALCOLO);
     EXPECT_EQ(program.reporter.errors.size(), 1u);
-    const std::string shown = form.VoltOutput.Caption.get() + form.OhmOutput.Caption.get() +
-                              form.AmpereOutput.Caption.get();
+    const std::string shown =
+        form.VoltOutput.Caption.get() + form.OhmOutput.Caption.get() + form.AmpereOutput.Caption.get();
     EXPECT_FALSE(shown.empty());
 }
 

@@ -41,9 +41,9 @@ TEST(Startup, LoadSetsThePropertiesInItsFixedOrder)
     host.raise_load();
 
     const std::vector<std::pair<std::string, PropertyName>> expected{
-        {"VoltInput", PropertyName::Enabled},     {"VoltInput", PropertyName::Background},
-        {"VoltOutput", PropertyName::Background}, {"OhmInput", PropertyName::Background},
-        {"OhmOutput", PropertyName::Background},  {"AmpereInput", PropertyName::Background},
+        {"VoltInput", PropertyName::Enabled},       {"VoltInput", PropertyName::Background},
+        {"VoltOutput", PropertyName::Background},   {"OhmInput", PropertyName::Background},
+        {"OhmOutput", PropertyName::Background},    {"AmpereInput", PropertyName::Background},
         {"AmpereOutput", PropertyName::Background}, {"Formula", PropertyName::Caption},
     };
     // OhmInput and AmpereInput are built enabled, so setting Enabled = true changes nothing.

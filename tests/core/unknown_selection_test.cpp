@@ -101,8 +101,8 @@ TEST(Selection, StepsRunRowByRowSelectedRowFirst)
     // Rows I, R, V; within a row Enabled, Text, Caption, then the two backgrounds.
     // Only real changes are seen, so unchanged steps leave no trace.
     const std::vector<std::string> expected{
-        "AmpereInput.Enabled", "AmpereInput.Text",      "AmpereInput.Background", "AmpereOutput.Background",
-        "OhmInput.Enabled",    "OhmOutput.Caption",     "OhmInput.Background",    "OhmOutput.Background",
+        "AmpereInput.Enabled", "AmpereInput.Text",  "AmpereInput.Background", "AmpereOutput.Background",
+        "OhmInput.Enabled",    "OhmOutput.Caption", "OhmInput.Background",    "OhmOutput.Background",
         "VoltInput.Text",      "Formula.Caption",
     };
     EXPECT_EQ(changes, expected);

@@ -31,8 +31,8 @@ TEST(WindowDescription, ClientAreaShowsEveryControl)
         right = std::max(right, control.geometry.left + control.geometry.width);
         bottom = std::max(bottom, control.geometry.top + control.geometry.height);
         // Every control sits on whole pixels.
-        for (int twips : {control.geometry.left, control.geometry.top, control.geometry.width,
-                          control.geometry.height}) {
+        for (int twips :
+             {control.geometry.left, control.geometry.top, control.geometry.width, control.geometry.height}) {
             EXPECT_EQ(twips % kTwipsPerPixel, 0) << control.name;
         }
     }

@@ -209,7 +209,8 @@ TEST_F(WindowUse, TenMegabytePasteGivesTheConversionMessageAndChangesNothingElse
     watchdog->expect_message_box();
     click("CALCOLO");
     const qint64 message_ms = timer.elapsed();
-    std::cout << "10 MB paste until shown: " << paste_ms << " ms, CALCOLO click until the message is answered: " << message_ms << " ms\n";
+    std::cout << "10 MB paste until shown: " << paste_ms
+              << " ms, CALCOLO click until the message is answered: " << message_ms << " ms\n";
     ASSERT_EQ(watchdog->answered_texts.size(), 1);
     // The message quotes only the start of the text.
     EXPECT_LT(watchdog->answered_texts.front().size(), 300);

@@ -12,12 +12,13 @@ namespace {
 } // namespace
 
 Calculator::Calculator(char decimal_separator)
-    : host_(form_, calculator_handlers(), reporter_, decimal_separator, [this] {
-          window_->hide();
-          // quit() leaves a running event loop and, unlike exit(), leaves no
-          // pending stop behind when none runs yet.
-          QCoreApplication::quit();
-      }),
+    : host_(form_, calculator_handlers(), reporter_, decimal_separator,
+            [this] {
+                window_->hide();
+                // quit() leaves a running event loop and, unlike exit(), leaves no
+                // pending stop behind when none runs yet.
+                QCoreApplication::quit();
+            }),
       window_(std::make_unique<CalculatorWindow>(form_, host_))
 {
     reporter_.set_parent(window_.get());
