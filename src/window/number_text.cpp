@@ -4,7 +4,6 @@
 #include <clocale>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <system_error>
 
 namespace torvanel {
@@ -14,6 +13,7 @@ bool is_blank(char c)
 {
     return c == ' ' || c == '\t';
 }
+
 bool is_digit(char c)
 {
     return c >= '0' && c <= '9';
