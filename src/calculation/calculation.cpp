@@ -16,8 +16,9 @@ bool compute_row(Form& form, Host& host, const QuantityRow& row)
 {
     const TextBox& first = form.*row_of(row.first_operand).entry_box;
     const TextBox& second = form.*row_of(row.second_operand).entry_box;
-    // Both operands are converted before either is tested, so a bad text in the
-    // upper row is the one reported.
+    // Both operands are converted before either is tested: a zero never hides a
+    // text that does not read as a number. Converting in row order makes the upper
+    // box the one reported when both are bad.
     const double first_value = host.number_in(first);
     const double second_value = host.number_in(second);
     if (first_value == 0 || second_value == 0) {

@@ -5,12 +5,30 @@
 namespace torvanel {
 
 const std::array<QuantityRow, 3> kQuantityRows{{
-    {Quantity::Voltage, &Form::VOLT, &Form::VoltInput, &Form::VoltOutput, "V = R * I", Quantity::Resistance,
-     Quantity::Current, Operation::Multiply},
-    {Quantity::Resistance, &Form::OHM, &Form::OhmInput, &Form::OhmOutput, "R = V / I", Quantity::Voltage,
-     Quantity::Current, Operation::Divide},
-    {Quantity::Current, &Form::AMPERE, &Form::AmpereInput, &Form::AmpereOutput, "I = V / R", Quantity::Voltage,
-     Quantity::Resistance, Operation::Divide},
+    {Quantity::Voltage,
+     &Form::VoltInput,
+     &Form::VoltOutput,
+     "V = R * I",
+     {Quantity::Voltage, Quantity::Resistance, Quantity::Current},
+     Quantity::Resistance,
+     Quantity::Current,
+     Operation::Multiply},
+    {Quantity::Resistance,
+     &Form::OhmInput,
+     &Form::OhmOutput,
+     "R = V / I",
+     {Quantity::Resistance, Quantity::Voltage, Quantity::Current},
+     Quantity::Voltage,
+     Quantity::Current,
+     Operation::Divide},
+    {Quantity::Current,
+     &Form::AmpereInput,
+     &Form::AmpereOutput,
+     "I = V / R",
+     {Quantity::Current, Quantity::Resistance, Quantity::Voltage},
+     Quantity::Voltage,
+     Quantity::Resistance,
+     Operation::Divide},
 }};
 
 const QuantityRow& row_of(Quantity quantity)

@@ -11,15 +11,16 @@ namespace torvanel {
 enum class Quantity : std::size_t { Voltage = 0, Resistance = 1, Current = 2 };
 enum class Operation { Multiply, Divide };
 
-// One row of the window: the quantity's selection button, entry box and result
-// label, the formula shown while it is unknown, and how it is computed from the
-// two others (first operand op second operand, the operands in row order).
+// One row of the window: the quantity's entry box and result label, the formula
+// shown while it is unknown, the order in which its selection button walks the
+// rows (this row first), and how it is computed from the two others (first
+// operand op second operand, the operands in row order).
 struct QuantityRow {
     Quantity quantity;
-    Button Form::*selection_button;
     TextBox Form::*entry_box;
     Label Form::*result_label;
     std::string_view formula;
+    std::array<Quantity, 3> selection_order;
     Quantity first_operand;
     Quantity second_operand;
     Operation operation;

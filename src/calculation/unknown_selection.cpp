@@ -5,30 +5,31 @@
 namespace torvanel {
 namespace {
 
-// The selected row comes first; the known rows follow in this order.
-void select_unknown(Form& form, Quantity unknown, Quantity known_first, Quantity known_second)
+// Walks the rows in the selected row's own order, then shows its formula.
+void select_unknown(Form& form, Quantity unknown)
 {
-    set_row_state(form, row_of(unknown), true, RowContents::Empty);
-    set_row_state(form, row_of(known_first), false, RowContents::Empty);
-    set_row_state(form, row_of(known_second), false, RowContents::Empty);
-    form.Formula.Caption = std::string(row_of(unknown).formula);
+    const QuantityRow& selected = row_of(unknown);
+    for (Quantity quantity : selected.selection_order) {
+        set_row_state(form, row_of(quantity), quantity == unknown, RowContents::Empty);
+    }
+    form.Formula.Caption = std::string(selected.formula);
 }
 
 } // namespace
 
 void on_volt_click(Form& form, Host&)
 {
-    select_unknown(form, Quantity::Voltage, Quantity::Resistance, Quantity::Current);
+    select_unknown(form, Quantity::Voltage);
 }
 
 void on_ohm_click(Form& form, Host&)
 {
-    select_unknown(form, Quantity::Resistance, Quantity::Voltage, Quantity::Current);
+    select_unknown(form, Quantity::Resistance);
 }
 
 void on_ampere_click(Form& form, Host&)
 {
-    select_unknown(form, Quantity::Current, Quantity::Resistance, Quantity::Voltage);
+    select_unknown(form, Quantity::Current);
 }
 
 } // namespace torvanel

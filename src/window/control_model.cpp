@@ -34,11 +34,4 @@ Form::Form()
     }
 }
 
-Control* Form::find(std::string_view name) const noexcept
-{
-    const auto found =
-        std::find_if(controls_.begin(), controls_.end(), [name](const Control* c) { return c->name() == name; });
-    return found == controls_.end() ? nullptr : *found;
-}
-
 } // namespace torvanel

@@ -82,7 +82,7 @@ private:
 
 class Button final : public Control {
 public:
-    Button(const ChangeNotifier&, std::string_view name) : Control(control_description(name)) {}
+    explicit Button(std::string_view name) : Control(control_description(name)) {}
     std::string_view caption() const noexcept { return description().caption_or_text; }
 };
 
@@ -116,20 +116,18 @@ public:
 
     // All controls in the order of the window description.
     const std::array<Control*, 18>& controls() const noexcept { return controls_; }
-    // The named control, or nullptr.
-    Control* find(std::string_view name) const noexcept;
 
 private:
     ChangeNotifier notifier_;
 
 public:
-    Button VOLT{notifier_, "VOLT"};
-    Button OHM{notifier_, "OHM"};
-    Button AMPERE{notifier_, "AMPERE"};
-    Button CALCOLO{notifier_, "CALCOLO"};
-    Button HELP{notifier_, "HELP"};
-    Button exithelp{notifier_, "exithelp"};
-    Button Fine{notifier_, "Fine"};
+    Button VOLT{"VOLT"};
+    Button OHM{"OHM"};
+    Button AMPERE{"AMPERE"};
+    Button CALCOLO{"CALCOLO"};
+    Button HELP{"HELP"};
+    Button exithelp{"exithelp"};
+    Button Fine{"Fine"};
     Label Label1{notifier_, "Label1"};
     Label Label2{notifier_, "Label2"};
     TextBox VoltInput{notifier_, "VoltInput"};

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cmath>
+#include <exception>
+#include <new>
+#include <string>
 
 namespace torvanel {
 namespace {
@@ -58,18 +61,42 @@ void Host::run(Handler handler)
     if (ended_ || handler_running_) {
         return;
     }
+    // Whatever leaves the handler, the host is ready for the next event afterwards
+    // and nothing escapes into the toolkit's event loop.
     handler_running_ = true;
+    bool program_ended = false;
+    std::exception_ptr failure;
     try {
         handler(form_, *this);
-        handler_running_ = false;
     } catch (const ProgramEnded&) {
-        handler_running_ = false;
-        if (end_of_program_) {
-            end_of_program_();
-        }
+        program_ended = true;
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    handler_running_ = false;
+    if (program_ended && end_of_program_) {
+        end_of_program_();
+    }
+    if (failure) {
+        report(failure);
+    }
+}
+
+void Host::report(const std::exception_ptr& failure)
+{
+    try {
+        std::rethrow_exception(failure);
     } catch (const HostError& error) {
-        handler_running_ = false;
         reporter_.report(error);
+    } catch (const std::bad_alloc&) {
+        reporter_.report(HostError("Memoria insufficiente per elaborare il testo di una casella.\n"
+                                   "I dati scritti sono rimasti; accorciare il testo e riprovare."));
+    } catch (const std::exception& error) {
+        reporter_.report(HostError(std::string("Errore interno del calcolatore: ") + error.what() +
+                                   "\nIl calcolo è stato interrotto; i dati scritti sono rimasti."));
+    } catch (...) {
+        reporter_.report(HostError("Errore interno del calcolatore.\n"
+                                   "Il calcolo è stato interrotto; i dati scritti sono rimasti."));
     }
 }
 
@@ -99,7 +126,10 @@ Colour Host::palette_colour(int index)
         Colour::from_rgb(255, 0, 0),     Colour::from_rgb(255, 0, 255),   Colour::from_rgb(255, 255, 0),
         Colour::from_rgb(255, 255, 255),
     };
-    return kPalette.at(static_cast<std::size_t>(index & 0xF));
+    if (index < 0 || index >= static_cast<int>(kPalette.size())) {
+        throw HostError("Colore " + std::to_string(index) + " non presente nella tavolozza di 16 colori.");
+    }
+    return kPalette[static_cast<std::size_t>(index)];
 }
 
 void Host::check_arithmetic(double result) const

@@ -4,6 +4,7 @@
 #include "window/control_model.hpp"
 #include "window/host_errors.hpp"
 
+#include <exception>
 #include <functional>
 #include <span>
 #include <string>
@@ -41,7 +42,6 @@ public:
     Host(Form& form, ProgramHandlers handlers, ErrorReporter& reporter, char decimal_separator,
          std::function<void()> end_of_program);
 
-    Form& form() noexcept { return form_; }
     char decimal_separator() const noexcept { return decimal_separator_; }
     bool has_ended() const noexcept { return ended_; }
 
@@ -56,6 +56,7 @@ public:
     // Services for the handlers.
     double number_in(const TextBox& box) const;
     std::string text_of(double value) const;
+    // Throws HostError for an index outside the 16 entries.
     static Colour palette_colour(int index);
     // Throws ArithmeticError when an operation on finite operands did not give a finite result.
     void check_arithmetic(double result) const;
@@ -64,6 +65,8 @@ public:
 
 private:
     void run(Handler handler);
+    // Shows an error that left a handler; anything that is not a HostError gets a message of its own.
+    void report(const std::exception_ptr& failure);
 
     Form& form_;
     ProgramHandlers handlers_;

@@ -1,7 +1,6 @@
 #include "window/number_text.hpp"
 
 #include <charconv>
-#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <system_error>
@@ -197,16 +196,6 @@ std::string text_from_number(double value, char decimal_separator)
         }
     }
     return text;
-}
-
-char decimal_separator_of_current_locale()
-{
-    const std::lconv* conventions = std::localeconv();
-    if (conventions != nullptr && conventions->decimal_point != nullptr &&
-        (conventions->decimal_point[0] == ',' || conventions->decimal_point[0] == '.')) {
-        return conventions->decimal_point[0];
-    }
-    return '.';
 }
 
 } // namespace torvanel

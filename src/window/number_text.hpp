@@ -30,8 +30,4 @@ NumberReading number_from_text(std::string_view text, char decimal_separator);
 // Infinities and NaN are never shown by the program; they come out as "inf"/"nan".
 std::string text_from_number(double value, char decimal_separator);
 
-// The decimal separator of the C library's current LC_NUMERIC locale; '.' when the
-// locale's separator is neither '.' nor ','.
-char decimal_separator_of_current_locale();
-
 } // namespace torvanel

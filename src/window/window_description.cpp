@@ -23,13 +23,12 @@ constexpr FontDescription kBoxFont{"MS Sans Serif", 9.75, 400};
 constexpr FontDescription kFormulaCaptionFont{"Comic Sans MS", 12, 700};
 constexpr FontDescription kHelpFont{"Times New Roman", 8.25, 400};
 
-constexpr ControlDescription button(std::string_view name, std::string_view caption, TwipRect geometry, int tab_index,
-                                    std::optional<Colour> recorded_background = std::nullopt)
+// Buttons are standard push buttons in the platform's face; the background values
+// some of them record would not change that face, so they are left out.
+constexpr ControlDescription button(std::string_view name, std::string_view caption, TwipRect geometry, int tab_index)
 {
-    ControlDescription d{name,      ControlKind::Button, caption,      geometry,
-                         tab_index, std::nullopt,        std::nullopt, kButtonFont};
-    d.recorded_button_background = recorded_background;
-    return d;
+    return ControlDescription{name,      ControlKind::Button, caption,      geometry,
+                              tab_index, std::nullopt,        std::nullopt, kButtonFont};
 }
 
 constexpr ControlDescription heading(std::string_view name, std::string_view caption, TwipRect geometry, int tab_index)
@@ -83,11 +82,11 @@ constexpr ControlDescription help_box()
 }
 
 constexpr std::array kControls{
-    button("VOLT", "VOLT", {720, 960, 2055, 615}, 0, kGrey),
-    button("OHM", "OHM", {720, 1920, 2055, 615}, 4, Colour{0x0080FF80}),
-    button("AMPERE", "AMPERE", {720, 2880, 2055, 615}, 5, Colour{0x0000FF00}),
+    button("VOLT", "VOLT", {720, 960, 2055, 615}, 0),
+    button("OHM", "OHM", {720, 1920, 2055, 615}, 4),
+    button("AMPERE", "AMPERE", {720, 2880, 2055, 615}, 5),
     button("CALCOLO", "CALCOLO", {720, 5400, 2055, 855}, 1),
-    button("HELP", "HELP", {3360, 5400, 1215, 855}, 12, Colour{0x0000FF00}),
+    button("HELP", "HELP", {3360, 5400, 1215, 855}, 12),
     button("exithelp", "EXIT HELP", {5040, 5400, 1455, 855}, 14),
     button("Fine", "FINE", {6960, 5400, 1815, 855}, 2),
     heading("Label1", "input dati", {3120, 360, 2535, 375}, 16),

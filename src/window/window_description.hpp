@@ -40,8 +40,6 @@ struct ControlDescription {
     bool border = false;
     bool multi_line = false;
     bool visible = true;
-    // Recorded on some buttons; a standard push button keeps the platform face.
-    std::optional<Colour> recorded_button_background = std::nullopt;
     // The quantity an entry box or result label stands for, as the user reads it
     // ("Tensione V (volt)"); empty for the other controls.
     std::string_view quantity = {};

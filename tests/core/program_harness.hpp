@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/event_bindings.hpp"
+#include "app/event_bindings.hpp"
 #include "window/host.hpp"
 
 #include <string>

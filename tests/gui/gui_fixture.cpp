@@ -1,5 +1,8 @@
 #include "gui/gui_fixture.hpp"
 
+#include "app/event_bindings.hpp"
+#include "window/qt/locale_separator.hpp"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -48,7 +51,8 @@ void GuiTest::SetUp()
 void GuiTest::restart()
 {
     calculator.reset();
-    calculator = std::make_unique<Calculator>(decimal_separator());
+    QLocale::setDefault(locale());
+    calculator = std::make_unique<Calculator>(calculator_handlers(), decimal_separator_of(QLocale()));
     calculator->start();
     CalculatorWindow& window = calculator->window();
     window.activateWindow();
@@ -61,6 +65,7 @@ void GuiTest::TearDown()
     EXPECT_EQ(watchdog->still_expected(), 0) << "an expected message box never appeared";
     watchdog.reset();
     calculator.reset();
+    QLocale::setDefault(QLocale::c());
 }
 
 QWidget* GuiTest::widget(const char* name) const

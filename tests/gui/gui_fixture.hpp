@@ -2,6 +2,7 @@
 
 #include "window/qt/calculator.hpp"
 
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -37,7 +38,8 @@ private:
 // A fresh calculator window for every test, started and shown offscreen.
 class GuiTest : public ::testing::Test {
 protected:
-    virtual char decimal_separator() const { return '.'; }
+    // The user's locale for this test; the window takes its decimal separator from it.
+    virtual QLocale locale() const { return QLocale::c(); }
     void SetUp() override;
     void TearDown() override;
     // A new program in place of the current one, as if started again.

@@ -1,18 +1,12 @@
 #include "window/qt/calculator.hpp"
 
-#include "window/event_bindings.hpp"
-
 #include <QCoreApplication>
 #include <QIcon>
-#include <QPixmap>
 
 namespace torvanel {
-namespace {
-#include "torvanel.xpm"
-} // namespace
 
-Calculator::Calculator(char decimal_separator)
-    : host_(form_, calculator_handlers(), reporter_, decimal_separator,
+Calculator::Calculator(ProgramHandlers handlers, char decimal_separator)
+    : host_(form_, handlers, reporter_, decimal_separator,
             [this] {
                 window_->hide();
                 // quit() leaves a running event loop and, unlike exit(), leaves no
@@ -22,7 +16,7 @@ Calculator::Calculator(char decimal_separator)
       window_(std::make_unique<CalculatorWindow>(form_, host_))
 {
     reporter_.set_parent(window_.get());
-    window_->setWindowIcon(QIcon(QPixmap(torvanel_icon_xpm)));
+    window_->setWindowIcon(QIcon(QStringLiteral(":/torvanel/torvanel.png")));
 }
 
 void Calculator::start()

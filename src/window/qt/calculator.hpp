@@ -9,12 +9,12 @@
 
 namespace torvanel {
 
-// The running program: the form, the host with the program's handlers, and the
+// The running program: the form, the host with the given handlers, and the
 // window that shows them. Ending the program closes the window and leaves the
 // application's event loop.
 class Calculator {
 public:
-    explicit Calculator(char decimal_separator);
+    Calculator(ProgramHandlers handlers, char decimal_separator);
 
     // Raises Load, then shows the window.
     void start();

@@ -18,12 +18,11 @@ public:
     CalculatorWindow(Form& form, Host& host);
     ~CalculatorWindow() override;
 
-    QWidget* widget_of(const Control& control) const;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QWidget* widget_of(const Control& control) const;
     void connect_events(Control& control, QWidget* widget);
     void set_tab_order();
     void show_property(const Control& control, PropertyName property);

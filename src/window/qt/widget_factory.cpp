@@ -37,9 +37,6 @@ QWidget* create_button(const Control& control, QWidget* parent)
 {
     const auto& button = static_cast<const Button&>(control);
     auto* widget = new QPushButton(to_qstring(button.caption()), parent);
-    widget->setAutoDefault(false);
-    widget->setDefault(false);
-    widget->setFocusPolicy(Qt::StrongFocus);
     widget->setAccessibleName(to_qstring(button.caption()));
     return widget;
 }
@@ -78,7 +75,6 @@ QWidget* create_label(const Control& control, QWidget* parent)
                          Qt::AlignVCenter);
     if (description.border) {
         widget->setFrameStyle(QFrame::Box | QFrame::Plain);
-        widget->setLineWidth(1);
     }
     if (description.text_colour) {
         QPalette palette = widget->palette();

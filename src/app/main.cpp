@@ -1,16 +1,18 @@
-#include "window/number_text.hpp"
+#include "app/event_bindings.hpp"
 #include "window/qt/calculator.hpp"
+#include "window/qt/locale_separator.hpp"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv); // also sets the C locale from the environment
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TORVANEL"));
     QApplication::setApplicationVersion(QStringLiteral(TORVANEL_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("it.torvanel.Torvanel"));
 
-    torvanel::Calculator calculator(torvanel::decimal_separator_of_current_locale());
+    torvanel::Calculator calculator(torvanel::calculator_handlers(), torvanel::decimal_separator_of(QLocale()));
     calculator.start();
     return QApplication::exec();
 }

@@ -1,4 +1,4 @@
-#include "window/event_bindings.hpp"
+#include "app/event_bindings.hpp"
 
 #include "calculation/calculation.hpp"
 #include "calculation/unknown_selection.hpp"
