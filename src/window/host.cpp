@@ -103,9 +103,10 @@ void Host::report(const std::exception_ptr& failure)
 double Host::number_in(const TextBox& box) const
 {
     const std::string& text = box.Text;
-    const NumberReading reading = number_from_text(text, decimal_separator_);
+    const ControlDescription& description = box.description();
+    const NumberReading reading = number_from_text(text, decimal_separator_, description.unit);
     if (reading.problem != NumberProblem::None) {
-        throw ConversionError(box.name(), box.description().quantity, text, reading.problem, decimal_separator_);
+        throw ConversionError(box.name(), description.quantity, text, reading, description.unit, decimal_separator_);
     }
     return reading.value;
 }

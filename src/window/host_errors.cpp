@@ -10,11 +10,32 @@ std::string largest_number_text(char separator)
     return text_from_number(std::numeric_limits<double>::max(), separator);
 }
 
-std::string conversion_message(std::string_view quantity, std::string_view text, NumberProblem problem, char separator)
+// How a user writes a value of the row, in its own notation.
+std::string unit_example(Unit unit, char separator)
+{
+    switch (unit) {
+    case Unit::Volt:
+        return std::string("4") + separator + "5 V";
+    case Unit::Ohm:
+        return "4k7";
+    case Unit::Ampere:
+        return "20 mA";
+    case Unit::None:
+        break;
+    }
+    return "4k7";
+}
+
+std::string conversion_message(std::string_view quantity, std::string_view text, NumberReading reading, Unit row_unit,
+                               char separator)
 {
     const std::string quoted = "\"" + quote_excerpt(text) + "\"";
     const std::string prefix = std::string(quantity) + ": ";
-    switch (problem) {
+    switch (reading.problem) {
+    case NumberProblem::WrongUnit:
+        return prefix + "il testo " + quoted + " è in " + std::string(unit_name(reading.unit_written)) +
+               ".\nQui si scrivono valori in " + std::string(unit_name(row_unit)) + ", per esempio " +
+               unit_example(row_unit, separator) + ".";
     case NumberProblem::WrongSeparator:
         if (separator == ',') {
             return prefix + "il testo " + quoted +
@@ -31,15 +52,15 @@ std::string conversion_message(std::string_view quantity, std::string_view text,
         break;
     }
     return prefix + "il testo " + quoted + " non è un numero.\nScrivere un numero, per esempio 12" + separator +
-           "5 oppure 1E-3.";
+           "5, 1E-3 oppure " + unit_example(row_unit, separator) + ".";
 }
 
 } // namespace
 
 ConversionError::ConversionError(std::string_view control_name, std::string_view quantity, std::string_view text,
-                                 NumberProblem problem, char decimal_separator)
-    : HostError(conversion_message(quantity, text, problem, decimal_separator)), control_name_(control_name),
-      problem_(problem)
+                                 NumberReading reading, Unit row_unit, char decimal_separator)
+    : HostError(conversion_message(quantity, text, reading, row_unit, decimal_separator)), control_name_(control_name),
+      problem_(reading.problem)
 {
 }
 

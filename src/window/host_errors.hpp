@@ -19,7 +19,7 @@ public:
 class ConversionError : public HostError {
 public:
     ConversionError(std::string_view control_name, std::string_view quantity, std::string_view text,
-                    NumberProblem problem, char decimal_separator);
+                    NumberReading reading, Unit row_unit, char decimal_separator);
 
     const std::string& control_name() const noexcept { return control_name_; }
     NumberProblem problem() const noexcept { return problem_; }

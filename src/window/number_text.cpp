@@ -2,138 +2,97 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdint>
-#include <system_error>
+#include <string>
 
 namespace torvanel {
 namespace {
-
-bool is_blank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 
 bool is_digit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-// Grammar check and normalisation into what std::from_chars reads: no '+', '.' as
-// separator. Also remembers the decimal position of the leading non-zero digit, which
-// tells an overflow from an underflow when from_chars reports a range error.
-struct Scan {
-    bool ok = false;
-    std::string normalised;
-    std::int64_t leading_digit_exponent = 0; // valid when has_nonzero_digit
-    bool has_nonzero_digit = false;
+// A finite non-zero value rounded to 15 significant digits: the digits without
+// trailing zeros, and the decimal exponent of the first one.
+struct Digits {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
 };
 
-Scan scan(std::string_view text, char separator)
+Digits fifteen_digits(double value)
 {
-    Scan result;
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n && is_blank(text[i])) {
-        ++i;
-    }
-    std::size_t end = n;
-    while (end > i && is_blank(text[end - 1])) {
-        --end;
-    }
-    result.normalised.reserve(end - i);
-    if (i < end && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') {
-            result.normalised.push_back('-');
-        }
-        ++i;
-    }
-    std::size_t digits = 0;
-    bool seen_separator = false;
-    std::int64_t digits_before_separator = 0;
-    std::int64_t first_nonzero_position = -1; // index among all mantissa digits
-    for (; i < end; ++i) {
-        const char c = text[i];
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    (void)error; // 32 characters always hold d.dddddddddddddde±XXX
+    const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
+    Digits result;
+    result.negative = scientific.front() == '-';
+    const std::size_t e_position = scientific.find('e');
+    for (char c : scientific.substr(0, e_position)) {
         if (is_digit(c)) {
-            if (c != '0' && first_nonzero_position < 0) {
-                first_nonzero_position = static_cast<std::int64_t>(digits);
-            }
-            ++digits;
-            if (!seen_separator) {
-                ++digits_before_separator;
-            }
-            result.normalised.push_back(c);
-        } else if (c == separator && !seen_separator) {
-            seen_separator = true;
-            result.normalised.push_back('.');
-        } else {
-            break;
+            result.digits.push_back(c);
         }
     }
-    if (digits == 0) {
-        return result;
+    while (result.digits.size() > 1 && result.digits.back() == '0') {
+        result.digits.pop_back();
     }
-    std::int64_t exponent = 0;
-    if (i < end && (text[i] == 'e' || text[i] == 'E')) {
-        result.normalised.push_back('e');
-        ++i;
-        bool negative_exponent = false;
-        if (i < end && (text[i] == '+' || text[i] == '-')) {
-            negative_exponent = text[i] == '-';
-            result.normalised.push_back(text[i] == '-' ? '-' : '+');
-            ++i;
-        }
-        std::size_t exponent_digits = 0;
-        constexpr std::int64_t kSaturated = std::int64_t{1} << 40;
-        for (; i < end && is_digit(text[i]); ++i) {
-            ++exponent_digits;
-            exponent = exponent < kSaturated ? exponent * 10 + (text[i] - '0') : kSaturated;
-            result.normalised.push_back(text[i]);
-        }
-        if (exponent_digits == 0) {
-            return result;
-        }
-        if (negative_exponent) {
-            exponent = -exponent;
-        }
-    }
-    if (i != end) {
-        return result;
-    }
-    result.ok = true;
-    if (first_nonzero_position >= 0) {
-        result.has_nonzero_digit = true;
-        result.leading_digit_exponent = digits_before_separator - first_nonzero_position - 1 + exponent;
-    }
+    const std::string_view exponent_text = scientific.substr(e_position + 1);
+    std::from_chars(exponent_text.data() + (exponent_text.front() == '+' ? 1 : 0),
+                    exponent_text.data() + exponent_text.size(), result.exponent);
     return result;
+}
+
+// The digits with the separator after whole_digits of them, padded with zeros.
+std::string positional(const Digits& d, int whole_digits, char separator)
+{
+    std::string text = d.negative ? "-" : "";
+    if (whole_digits <= 0) {
+        text += '0';
+        text += separator;
+        text.append(static_cast<std::size_t>(-whole_digits), '0');
+        text += d.digits;
+    } else if (d.digits.size() <= static_cast<std::size_t>(whole_digits)) {
+        text += d.digits;
+        text.append(static_cast<std::size_t>(whole_digits) - d.digits.size(), '0');
+    } else {
+        text.append(d.digits, 0, static_cast<std::size_t>(whole_digits));
+        text += separator;
+        text.append(d.digits, static_cast<std::size_t>(whole_digits));
+    }
+    return text;
 }
 
 } // namespace
 
-NumberReading number_from_text(std::string_view text, char decimal_separator)
+std::string_view unit_symbol(Unit unit)
 {
-    const Scan scanned = scan(text, decimal_separator);
-    if (!scanned.ok) {
-        // A text that would be a number with the other separator gets its own hint;
-        // it is never read as digit grouping.
-        const char other_separator = decimal_separator == ',' ? '.' : ',';
-        const bool other_reads = text.find(other_separator) != std::string_view::npos && scan(text, other_separator).ok;
-        return {0, other_reads ? NumberProblem::WrongSeparator : NumberProblem::NotANumber};
+    switch (unit) {
+    case Unit::Volt:
+        return "V";
+    case Unit::Ohm:
+        return "\u03a9";
+    case Unit::Ampere:
+        return "A";
+    case Unit::None:
+        break;
     }
-    double value = 0;
-    const char* first = scanned.normalised.data();
-    const char* last = first + scanned.normalised.size();
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error == std::errc::result_out_of_range) {
-        // from_chars reports both ends of the range; only the large end is an error.
-        if (scanned.has_nonzero_digit && scanned.leading_digit_exponent < 0) {
-            return {scanned.normalised.front() == '-' ? -0.0 : 0.0, NumberProblem::None};
-        }
-        return {0, NumberProblem::OutOfRange};
+    return "";
+}
+
+std::string_view unit_name(Unit unit)
+{
+    switch (unit) {
+    case Unit::Volt:
+        return "volt";
+    case Unit::Ohm:
+        return "ohm";
+    case Unit::Ampere:
+        return "ampere";
+    case Unit::None:
+        break;
     }
-    if (error != std::errc{} || end != last) {
-        return {0, NumberProblem::NotANumber};
-    }
-    return {value, NumberProblem::None};
+    return "";
 }
 
 std::string text_from_number(double value, char decimal_separator)
@@ -144,56 +103,44 @@ std::string text_from_number(double value, char decimal_separator)
     if (value == 0) {
         return "0";
     }
-    // 15 significant digits, correctly rounded: d.dddddddddddddde±XX
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    (void)error; // 32 characters always hold this form
-    const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
-
-    const bool negative = scientific.front() == '-';
-    const std::size_t e_position = scientific.find('e');
-    std::string digits;
-    for (char c : scientific.substr(0, e_position)) {
-        if (is_digit(c)) {
-            digits.push_back(c);
-        }
+    const Digits d = fifteen_digits(value);
+    if (d.exponent >= -4 && d.exponent < 15) {
+        return positional(d, d.exponent + 1, decimal_separator);
     }
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
-    }
-    int exponent = 0;
-    const std::string_view exponent_text = scientific.substr(e_position + 1);
-    std::from_chars(exponent_text.data() + (exponent_text.front() == '+' ? 1 : 0),
-                    exponent_text.data() + exponent_text.size(), exponent);
-
-    std::string text = negative ? "-" : "";
-    if (exponent < -4 || exponent >= 15) {
-        text += digits.front();
-        if (digits.size() > 1) {
-            text += decimal_separator;
-            text.append(digits, 1);
-        }
-        text += exponent < 0 ? "E-" : "E+";
-        const int magnitude = exponent < 0 ? -exponent : exponent;
-        if (magnitude < 10) {
-            text += '0';
-        }
-        text += std::to_string(magnitude);
-    } else if (exponent < 0) {
-        text += '0';
+    std::string text = d.negative ? "-" : "";
+    text += d.digits.front();
+    if (d.digits.size() > 1) {
         text += decimal_separator;
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
-    } else {
-        const auto whole_digits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= whole_digits) {
-            text += digits;
-            text.append(whole_digits - digits.size(), '0');
-        } else {
-            text.append(digits, 0, whole_digits);
-            text += decimal_separator;
-            text.append(digits, whole_digits);
+        text.append(d.digits, 1);
+    }
+    text += d.exponent < 0 ? "E-" : "E+";
+    const int magnitude = d.exponent < 0 ? -d.exponent : d.exponent;
+    if (magnitude < 10) {
+        text += '0';
+    }
+    text += std::to_string(magnitude);
+    return text;
+}
+
+std::string engineering_text(double value, char decimal_separator, Unit unit)
+{
+    static constexpr std::string_view kPrefixes[] = {"p", "n", "\u00b5", "m", "", "k", "M", "G", "T"};
+    std::string text;
+    if (std::isfinite(value) && value != 0) {
+        const Digits d = fifteen_digits(value);
+        if (d.exponent >= -12 && d.exponent < 15) {
+            const int group = (d.exponent + 12) / 3; // 0 for pico … 8 for tera
+            const int whole_digits = d.exponent - (group * 3 - 12) + 1;
+            text = positional(d, whole_digits, decimal_separator) + " ";
+            text += kPrefixes[group];
+            text += unit_symbol(unit);
+            return text;
         }
+    }
+    text = text_from_number(value, decimal_separator);
+    if (unit != Unit::None) {
+        text += " ";
+        text += unit_symbol(unit);
     }
     return text;
 }

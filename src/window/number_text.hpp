@@ -5,29 +5,47 @@
 
 namespace torvanel {
 
+// The unit of a row; None where no unit belongs.
+enum class Unit { None, Volt, Ohm, Ampere };
+
+// "V", "Ω", "A" (empty for None) and "volt", "ohm", "ampere".
+std::string_view unit_symbol(Unit unit);
+std::string_view unit_name(Unit unit);
+
 enum class NumberProblem {
     None,
     NotANumber,     // does not follow the number grammar
     WrongSeparator, // uses the other decimal separator than the locale's
     OutOfRange,     // beyond the range of a double
+    WrongUnit,      // carries the unit of another row
 };
 
 struct NumberReading {
     double value = 0;
     NumberProblem problem = NumberProblem::None;
+    Unit unit_written = Unit::None; // the unit the text names, when it names one
 };
 
 // Reads a number the way a user types it: blanks (spaces, tabs) around it, an
 // optional sign, digits with at most one decimal separator and at least one digit,
-// an optional exponent (E or e, optional sign, digits). No grouping, no inf, nan
-// or hexadecimal. A magnitude too small for a double rounds as the standard
-// conversion rounds, down to zero. Linear in the length of the text.
-NumberReading number_from_text(std::string_view text, char decimal_separator);
+// an optional exponent (E or e, optional sign, digits). After the number, after
+// optional blanks, an SI prefix (p n u µ m k K M G T; not with an exponent) and
+// then optionally the row's unit, or the unit alone. A resistor code puts the
+// prefix letter, or R for ×1, where the separator would be: 4k7, R47, 2M2.
+// The value is the correctly rounded double of the decimal value written. No
+// grouping, no inf, nan or hexadecimal. A magnitude too small for a double rounds
+// to zero. Linear in the length of the text.
+NumberReading number_from_text(std::string_view text, char decimal_separator, Unit row_unit = Unit::None);
 
 // Writes a double with at most 15 significant digits, no trailing zeros, the given
 // separator, no grouping, '-' for negatives; exponent form (1E+15, 1.5E-07) when
 // the decimal exponent is below -4 or at least 15. Negative zero is "0".
 // Infinities and NaN are never shown by the program; they come out as "inf"/"nan".
 std::string text_from_number(double value, char decimal_separator);
+
+// The same value with an SI prefix and the unit, the number between 1 and 1000:
+// "4,7 kΩ", "333,333333333333 mA". Outside p…T, and for zero, the form of
+// text_from_number followed by the unit.
+std::string engineering_text(double value, char decimal_separator, Unit unit);
 
 } // namespace torvanel

@@ -39,19 +39,22 @@ constexpr ControlDescription heading(std::string_view name, std::string_view cap
 }
 
 constexpr ControlDescription entry_box(std::string_view name, TwipRect geometry, int tab_index,
-                                       std::string_view quantity, std::optional<Colour> text_colour = std::nullopt)
+                                       std::string_view quantity, Unit unit,
+                                       std::optional<Colour> text_colour = std::nullopt)
 {
     ControlDescription d{name, ControlKind::TextBox, "", geometry, tab_index, kGrey, text_colour, kBoxFont};
     d.quantity = quantity;
+    d.unit = unit;
     return d;
 }
 
 constexpr ControlDescription result_label(std::string_view name, TwipRect geometry, int tab_index,
-                                          std::string_view quantity)
+                                          std::string_view quantity, Unit unit)
 {
     ControlDescription d{name, ControlKind::Label, "", geometry, tab_index, kGrey, std::nullopt, kBoxFont};
     d.border = true;
     d.quantity = quantity;
+    d.unit = unit;
     return d;
 }
 
@@ -91,12 +94,12 @@ constexpr std::array kControls{
     button("Fine", "FINE", {6960, 5400, 1815, 855}, 2),
     heading("Label1", "input dati", {3120, 360, 2535, 375}, 16),
     heading("Label2", "risultati", {6240, 360, 2415, 375}, 17),
-    entry_box("VoltInput", {3120, 1080, 2535, 375}, 3, "Tensione V (volt)", kDarkGrey),
-    entry_box("OhmInput", {3120, 2040, 2535, 375}, 6, "Resistenza R (ohm)"),
-    entry_box("AmpereInput", {3120, 3000, 2535, 375}, 7, "Corrente I (ampere)"),
-    result_label("VoltOutput", {6240, 1080, 2415, 375}, 8, "Tensione V (volt)"),
-    result_label("OhmOutput", {6240, 2040, 2415, 375}, 9, "Resistenza R (ohm)"),
-    result_label("AmpereOutput", {6240, 3000, 2415, 375}, 10, "Corrente I (ampere)"),
+    entry_box("VoltInput", {3120, 1080, 2535, 375}, 3, "Tensione V (volt)", Unit::Volt, kDarkGrey),
+    entry_box("OhmInput", {3120, 2040, 2535, 375}, 6, "Resistenza R (ohm)", Unit::Ohm),
+    entry_box("AmpereInput", {3120, 3000, 2535, 375}, 7, "Corrente I (ampere)", Unit::Ampere),
+    result_label("VoltOutput", {6240, 1080, 2415, 375}, 8, "Tensione V (volt)", Unit::Volt),
+    result_label("OhmOutput", {6240, 2040, 2415, 375}, 9, "Resistenza R (ohm)", Unit::Ohm),
+    result_label("AmpereOutput", {6240, 3000, 2415, 375}, 10, "Corrente I (ampere)", Unit::Ampere),
     formula_caption(),
     formula(),
     help_box(),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/colour.hpp"
+#include "window/number_text.hpp"
 
 #include <optional>
 #include <span>
@@ -43,6 +44,8 @@ struct ControlDescription {
     // The quantity an entry box or result label stands for, as the user reads it
     // ("Tensione V (volt)"); empty for the other controls.
     std::string_view quantity = {};
+    // The unit of that quantity, which a value typed into the entry box may name.
+    Unit unit = Unit::None;
 };
 
 struct WindowDescription {

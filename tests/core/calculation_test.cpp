@@ -72,6 +72,11 @@ INSTANTIATE_TEST_SUITE_P(
                         "0"},
         CalculationCase{"LettersFail", Unknown::V, '.', "", "abc", "3", "0", "abc", "3", "", 1},
         CalculationCase{"BlanksFail", Unknown::V, '.', "", "   ", "3", "0", "   ", "3", "", 1},
+        // Both values are converted before the zero test: a zero never hides a bad text.
+        CalculationCase{"ZeroDoesNotHideABadText", Unknown::V, '.', "", "0", "abc", "0", "0", "abc", "", 1},
+        CalculationCase{"ResistorCodeAndMilli", Unknown::V, ',', "", "4k7", "2m", "", "4k7", "2m", "9,4"},
+        CalculationCase{"ZeroWithPrefixGivesNothing", Unknown::V, '.', "", "0k", "5", "0", "0k", "5", ""},
+        CalculationCase{"CurrentInTheVoltageBox", Unknown::R, ',', "20 mA", "", "1", "20 mA", "0", "1", "", 1},
         CalculationCase{"CommaLocaleProduct", Unknown::V, ',', "", "1,5", "2", "", "1,5", "2", "3"},
         // Resistance unknown.
         CalculationCase{"Quotient", Unknown::R, '.', "10", "", "4", "10", "", "4", "2.5"},
@@ -179,6 +184,8 @@ struct FailingBoxCase {
     TextBox Form::*failing;
     TextBox Form::*other_known;
     const char* quantity;
+    Label Form::*result;
+    const char* result_after_fix; // with the failing box 2 and the other 4
 };
 
 class ConversionFailureInEachRow : public ::testing::TestWithParam<FailingBoxCase> {};
@@ -200,21 +207,25 @@ TEST_P(ConversionFailureInEachRow, IsReportedAndTheNextCalculationWorks)
     program.type(form.*c.failing, "2");
     program.click(form.CALCOLO);
     EXPECT_EQ(program.reporter.errors.size(), 1u);
-    const std::string shown =
-        form.VoltOutput.Caption.get() + form.OhmOutput.Caption.get() + form.AmpereOutput.Caption.get();
-    EXPECT_FALSE(shown.empty());
+    EXPECT_EQ((form.*c.result).Caption.get(), c.result_after_fix);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ConversionFailureInEachRow,
-    ::testing::Values(
-        FailingBoxCase{"ResistanceForVoltage", &Form::VOLT, &Form::OhmInput, &Form::AmpereInput, "Resistenza R"},
-        FailingBoxCase{"CurrentForVoltage", &Form::VOLT, &Form::AmpereInput, &Form::OhmInput, "Corrente I"},
-        FailingBoxCase{"VoltageForResistance", &Form::OHM, &Form::VoltInput, &Form::AmpereInput, "Tensione V"},
-        FailingBoxCase{"CurrentForResistance", &Form::OHM, &Form::AmpereInput, &Form::VoltInput, "Corrente I"},
-        FailingBoxCase{"VoltageForCurrent", &Form::AMPERE, &Form::VoltInput, &Form::OhmInput, "Tensione V"},
-        FailingBoxCase{"ResistanceForCurrent", &Form::AMPERE, &Form::OhmInput, &Form::VoltInput, "Resistenza R"}),
-    [](const ::testing::TestParamInfo<FailingBoxCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, ConversionFailureInEachRow,
+                         ::testing::Values(FailingBoxCase{"ResistanceForVoltage", &Form::VOLT, &Form::OhmInput,
+                                                          &Form::AmpereInput, "Resistenza R", &Form::VoltOutput, "8"},
+                                           FailingBoxCase{"CurrentForVoltage", &Form::VOLT, &Form::AmpereInput,
+                                                          &Form::OhmInput, "Corrente I", &Form::VoltOutput, "8"},
+                                           FailingBoxCase{"VoltageForResistance", &Form::OHM, &Form::VoltInput,
+                                                          &Form::AmpereInput, "Tensione V", &Form::OhmOutput, "0.5"},
+                                           FailingBoxCase{"CurrentForResistance", &Form::OHM, &Form::AmpereInput,
+                                                          &Form::VoltInput, "Corrente I", &Form::OhmOutput, "2"},
+                                           FailingBoxCase{"VoltageForCurrent", &Form::AMPERE, &Form::VoltInput,
+                                                          &Form::OhmInput, "Tensione V", &Form::AmpereOutput, "0.5"},
+                                           FailingBoxCase{"ResistanceForCurrent", &Form::AMPERE, &Form::OhmInput,
+                                                          &Form::VoltInput, "Resistenza R", &Form::AmpereOutput, "2"}),
+                         [](const ::testing::TestParamInfo<FailingBoxCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace
 } // namespace torvanel

@@ -16,7 +16,9 @@ using testing::to_windows_1252;
 
 TEST(HelpText, MatchesTheInstructionsByteForByteInWindows1252)
 {
-    const std::optional<std::string> encoded = to_windows_1252(kHelpText);
+    // What the window holds, not the constant it was built from.
+    const Form form;
+    const std::optional<std::string> encoded = to_windows_1252(form.TESTO.Text.get());
     ASSERT_TRUE(encoded.has_value());
     const std::vector<std::string> lines{
         "Questo mini programma permette tre semplici calcoli sulla legge di OHM.",
@@ -40,11 +42,10 @@ TEST(HelpText, MatchesTheInstructionsByteForByteInWindows1252)
     EXPECT_TRUE(closing.ends_with("VER. 1.0  GIUGNO 2000\r\n"));
 }
 
-TEST(HelpPanel, HiddenAtStartWithTheTextInPlace)
+TEST(HelpPanel, HiddenAtStart)
 {
     Program program;
     EXPECT_FALSE(program.form.TESTO.Visible);
-    EXPECT_EQ(program.form.TESTO.Text.get(), kHelpText);
 }
 
 TEST(HelpPanel, ShowAndHideTouchOnlyTheHelpBox)

@@ -87,7 +87,7 @@ TEST(HostTyping, HiddenOrDisabledBoxesTakeNoTyping)
     program.type(program.form.VoltInput, "1");
     program.type(program.form.TESTO, "x");
     EXPECT_EQ(program.form.VoltInput.Text.get(), "");
-    EXPECT_NE(program.form.TESTO.Text.get(), "x");
+    EXPECT_TRUE(program.form.TESTO.Text.get().starts_with("Questo mini programma")) << program.form.TESTO.Text.get();
 }
 
 } // namespace

@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"Empty", "", '.', NumberProblem::NotANumber},
                       ReadCase{"OnlyBlanks", "   ", '.', NumberProblem::NotANumber},
                       ReadCase{"Letters", "abc", '.', NumberProblem::NotANumber},
-                      ReadCase{"TrailingLetters", "12V", '.', NumberProblem::NotANumber},
+                      ReadCase{"TrailingLetters", "12x", '.', NumberProblem::NotANumber},
                       ReadCase{"InnerBlank", "1 2", '.', NumberProblem::NotANumber},
                       ReadCase{"LoneSeparator", ".", '.', NumberProblem::NotANumber},
                       ReadCase{"TwoSeparators", "1.2.3", '.', NumberProblem::NotANumber},

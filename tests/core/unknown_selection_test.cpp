@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvanel {
@@ -82,31 +84,89 @@ TEST(Selection, SameButtonAgainOnlyEmptiesTheBoxes)
     EXPECT_EQ(changed, (std::vector<std::string>{"OhmOutput.Caption", "VoltInput.Text", "AmpereInput.Text"}));
 }
 
-std::string property_label(const Control& control, PropertyName property)
+std::string property_label(std::string_view control, PropertyName property)
 {
     static constexpr const char* kNames[] = {"Text", "Caption", "Enabled", "Visible", "Background"};
-    return std::string(control.name()) + "." + kNames[static_cast<int>(property)];
+    return std::string(control) + "." + kNames[static_cast<int>(property)];
 }
 
-TEST(Selection, StepsRunRowByRowSelectedRowFirst)
+// The steps of a selection, written out independently of the program's row table:
+// the rows in the button's order, in each row Enabled, Text, Caption and the two
+// backgrounds, last the formula. The observer sees only real changes, so the
+// expected list keeps the steps that change something in the state before.
+struct SelectionSteps {
+    const char* name;
+    Button Form::*button;
+    std::array<std::size_t, 3> rows; // 0 V, 1 R, 2 I; the first is the selected one
+    const char* formula;
+};
+
+std::vector<std::string> expected_changes(const SelectionSteps& steps, const std::vector<RowSnapshot>& before,
+                                          const std::string& formula_before)
 {
-    Program program;
-    Form& form = program.form;
-    show_resistance_result(program);
-
+    static constexpr std::array<std::pair<const char*, const char*>, 3> kNames{
+        {{"VoltInput", "VoltOutput"}, {"OhmInput", "OhmOutput"}, {"AmpereInput", "AmpereOutput"}}};
     std::vector<std::string> changes;
-    form.set_observer(
-        [&](const Control& control, PropertyName property) { changes.push_back(property_label(control, property)); });
-    program.click(form.AMPERE);
-    // Rows I, R, V; within a row Enabled, Text, Caption, then the two backgrounds.
-    // Only real changes are seen, so unchanged steps leave no trace.
-    const std::vector<std::string> expected{
-        "AmpereInput.Enabled", "AmpereInput.Text",  "AmpereInput.Background", "AmpereOutput.Background",
-        "OhmInput.Enabled",    "OhmOutput.Caption", "OhmInput.Background",    "OhmOutput.Background",
-        "VoltInput.Text",      "Formula.Caption",
-    };
-    EXPECT_EQ(changes, expected);
+    for (const std::size_t row : steps.rows) {
+        const bool unknown = row == steps.rows[0];
+        const RowSnapshot& old = before[row];
+        const auto [input, output] = kNames[row];
+        if (old.enabled == unknown) {
+            changes.push_back(property_label(input, PropertyName::Enabled));
+        }
+        if (!old.input.empty()) {
+            changes.push_back(property_label(input, PropertyName::Text));
+        }
+        if (!old.output.empty()) {
+            changes.push_back(property_label(output, PropertyName::Caption));
+        }
+        if (old.input_background != (unknown ? kRed : kWhite)) {
+            changes.push_back(property_label(input, PropertyName::Background));
+        }
+        if (old.output_background != (unknown ? kWhite : kRed)) {
+            changes.push_back(property_label(output, PropertyName::Background));
+        }
+    }
+    if (formula_before != steps.formula) {
+        changes.push_back(property_label("Formula", PropertyName::Caption));
+    }
+    return changes;
 }
+
+class SelectionStepOrder : public ::testing::TestWithParam<SelectionSteps> {};
+
+TEST_P(SelectionStepOrder, FollowsTheRowsInTheButtonsOrderFromEveryState)
+{
+    const SelectionSteps& steps = GetParam();
+    for (Button Form::*start : {&Form::VOLT, &Form::OHM, &Form::AMPERE}) {
+        Program program;
+        Form& form = program.form;
+        program.click(form.*start);
+        for (TextBox* box : {&form.VoltInput, &form.OhmInput, &form.AmpereInput}) {
+            program.type(*box, "4");
+        }
+        program.click(form.CALCOLO);
+        for (TextBox* box : {&form.VoltInput, &form.OhmInput, &form.AmpereInput}) {
+            program.type(*box, "5");
+        }
+        const std::vector<std::string> expected = expected_changes(steps, snapshot(form), form.Formula.Caption.get());
+
+        std::vector<std::string> changes;
+        form.set_observer([&](const Control& control, PropertyName property) {
+            changes.push_back(property_label(control.name(), property));
+        });
+        program.click(form.*steps.button);
+        EXPECT_EQ(changes, expected) << "starting from " << (form.*start).name();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, SelectionStepOrder,
+                         ::testing::Values(SelectionSteps{"VOLT", &Form::VOLT, {0, 1, 2}, "V = R * I"},
+                                           SelectionSteps{"OHM", &Form::OHM, {1, 0, 2}, "R = V / I"},
+                                           SelectionSteps{"AMPERE", &Form::AMPERE, {2, 1, 0}, "I = V / R"}),
+                         [](const ::testing::TestParamInfo<SelectionSteps>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(Selection, CalculationFollowsTheDisabledBox)
 {

@@ -51,9 +51,10 @@ TEST(WindowDescription, EveryTextTheUserSeesIsWindows1252)
         EXPECT_TRUE(testing::to_windows_1252(control.quantity).has_value()) << control.name;
     }
     for (char separator : {'.', ','}) {
-        for (NumberProblem problem :
-             {NumberProblem::NotANumber, NumberProblem::WrongSeparator, NumberProblem::OutOfRange}) {
-            const ConversionError error("OhmInput", "Resistenza R (ohm)", "àx", problem, separator);
+        for (NumberProblem problem : {NumberProblem::NotANumber, NumberProblem::WrongSeparator,
+                                      NumberProblem::OutOfRange, NumberProblem::WrongUnit}) {
+            const ConversionError error("OhmInput", "Resistenza R (ohm)", "àx", {0, problem, Unit::Volt}, Unit::Ohm,
+                                        separator);
             EXPECT_TRUE(testing::to_windows_1252(error.what()).has_value()) << error.what();
         }
         EXPECT_TRUE(testing::to_windows_1252(ArithmeticError(separator).what()).has_value());

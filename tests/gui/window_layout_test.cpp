@@ -131,7 +131,7 @@ TEST_F(WindowLayout, ScreenReadersHearQuantityUnitAndColumn)
     QAccessibleInterface* result = QAccessible::queryAccessibleInterface(widget("VoltOutput"));
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->text(QAccessible::Name), "6");
-    EXPECT_EQ(result->text(QAccessible::Description), "Tensione V (volt), risultati");
+    EXPECT_EQ(result->text(QAccessible::Description), "Tensione V (volt), risultati: 6 V");
 }
 
 } // namespace

@@ -46,16 +46,16 @@ TEST_F(WindowUse, EmptyBoxesShowZeroAfterCalculation)
 
 TEST_F(WindowUse, ConversionFailureShowsAMessageAndTheWindowStaysUsable)
 {
-    type_into("OhmInput", "12 ohm");
+    type_into("OhmInput", "12 ohmx");
     type_into("AmpereInput", "3");
     watchdog->expect_message_box();
     click("CALCOLO");
     ASSERT_EQ(watchdog->answered_texts.size(), 1);
     EXPECT_EQ(watchdog->answered_titles.front(), "TORVANEL");
     EXPECT_TRUE(watchdog->answered_texts.front().contains("Resistenza R (ohm)"));
-    EXPECT_TRUE(watchdog->answered_texts.front().contains("\"12 ohm\""));
+    EXPECT_TRUE(watchdog->answered_texts.front().contains("\"12 ohmx\""));
     // What the user typed is still there; the empty unknown box was filled.
-    EXPECT_EQ(text_of(widget("OhmInput")), "12 ohm");
+    EXPECT_EQ(text_of(widget("OhmInput")), "12 ohmx");
     EXPECT_EQ(text_of(widget("VoltInput")), "0");
 
     type_into("OhmInput", "12");

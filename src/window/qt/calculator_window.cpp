@@ -2,6 +2,7 @@
 
 #include "window/qt/qt_conversions.hpp"
 #include "window/qt/widget_factory.hpp"
+#include "window/value_descriptions.hpp"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -53,7 +54,7 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host) : form_(form), host_(
     setMinimumSize(client);
 
     for (Control* control : form_.controls()) {
-        QWidget* widget = create_control_widget(*control, this);
+        QWidget* widget = create_control_widget(*control, host_.decimal_separator(), this);
         widgets_.emplace_back(control, widget);
         connect_events(*control, widget);
         for (PropertyName property : {PropertyName::Text, PropertyName::Caption, PropertyName::Enabled,
@@ -83,11 +84,19 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
 {
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         const auto& model = static_cast<const Button&>(control);
-        connect(button, &QPushButton::clicked, this, [this, &model] { host_.click(model); });
+        connect(button, &QPushButton::clicked, this, [this, &model] {
+            host_.click(model);
+            if (&model == &form_.CALCOLO) {
+                show_readings();
+            }
+        });
     } else if (auto* line_edit = qobject_cast<QLineEdit*>(widget)) {
         auto& box = static_cast<TextBox&>(control);
         connect(line_edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
+            // The box already shows what was typed: converted once, into the model.
+            typing_into_ = &box;
             host_.type_text(box, text.toStdString());
+            typing_into_ = nullptr;
             show_text_box_text(box);
         });
     } else if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
@@ -121,10 +130,35 @@ void CalculatorWindow::set_tab_order()
     }
 }
 
+void CalculatorWindow::show_readings()
+{
+    for (Control* control : form_.controls()) {
+        const auto* box = dynamic_cast<const TextBox*>(control);
+        if (box != nullptr && box->description().unit != Unit::None && box->Enabled) {
+            set_description(*box, to_qstring(reading_description(box->Text.get(), host_.decimal_separator(),
+                                                                 box->description().unit)));
+        }
+    }
+}
+
+void CalculatorWindow::set_description(const Control& control, const QString& description)
+{
+    QWidget* widget = widget_of(control);
+    widget->setToolTip(description);
+    widget->setAccessibleDescription(description);
+}
+
 void CalculatorWindow::show_text_box_text(const TextBox& box)
 {
     QWidget* widget = widget_of(box);
     if (auto* line_edit = qobject_cast<QLineEdit*>(widget)) {
+        if (box.description().unit != Unit::None) {
+            // What was read from the old text no longer holds.
+            set_description(box, to_qstring(notation_examples(host_.decimal_separator(), box.description().unit)));
+        }
+        if (&box == typing_into_) {
+            return;
+        }
         const QString text = to_qstring(box.Text.get());
         if (line_edit->text() != text) {
             line_edit->setText(text);
@@ -164,6 +198,15 @@ void CalculatorWindow::show_property(const Control& control, PropertyName proper
         auto* label_widget = static_cast<QLabel*>(widget);
         if (property == PropertyName::Caption) {
             label_widget->setText(to_qstring(label->Caption.get()));
+            if (label->description().unit != Unit::None) {
+                const std::string reading =
+                    result_description(label->Caption.get(), host_.decimal_separator(), label->description().unit);
+                label_widget->setToolTip(to_qstring(reading));
+                // A screen reader keeps the row and column beside the value.
+                label_widget->setAccessibleDescription(
+                    quantity_and_column(*label) +
+                    (reading.empty() ? QString() : QStringLiteral(": ") + to_qstring(reading)));
+            }
         } else if (property == PropertyName::Background) {
             set_background(widget, QPalette::Window, label->Background);
         }

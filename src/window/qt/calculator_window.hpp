@@ -27,10 +27,14 @@ private:
     void set_tab_order();
     void show_property(const Control& control, PropertyName property);
     void show_text_box_text(const TextBox& box);
+    // After a calculation: each known entry box tells how its text was read.
+    void show_readings();
+    void set_description(const Control& control, const QString& description);
 
     Form& form_;
     Host& host_;
     std::vector<std::pair<const Control*, QWidget*>> widgets_;
+    const TextBox* typing_into_ = nullptr; // the box whose typing is being handed to the host
 };
 
 } // namespace torvanel

@@ -1,15 +1,17 @@
 #include "window/qt/widget_factory.hpp"
 
+#include "window/qt/entry_box.hpp"
 #include "window/qt/qt_conversions.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 
 #include <QFont>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
-
-#include <limits>
 
 namespace torvanel {
 namespace {
@@ -26,13 +28,6 @@ QFont font_of(const FontDescription& description)
     return font;
 }
 
-QString column_heading(const Control& control)
-{
-    // The entry boxes sit under "input dati", the result labels under "risultati".
-    const char* heading = control.kind() == ControlKind::TextBox ? "Label1" : "Label2";
-    return to_qstring(control_description(heading).caption_or_text);
-}
-
 QWidget* create_button(const Control& control, QWidget* parent)
 {
     const auto& button = static_cast<const Button&>(control);
@@ -41,7 +36,7 @@ QWidget* create_button(const Control& control, QWidget* parent)
     return widget;
 }
 
-QWidget* create_text_box(const Control& control, QWidget* parent)
+QWidget* create_text_box(const Control& control, char decimal_separator, QWidget* parent)
 {
     const ControlDescription& description = control.description();
     QPalette palette;
@@ -57,10 +52,8 @@ QWidget* create_text_box(const Control& control, QWidget* parent)
         widget->setPalette(palette);
         return widget;
     }
-    auto* widget = new QLineEdit(parent);
-    // An entry box takes text of any length.
-    widget->setMaxLength(std::numeric_limits<int>::max());
-    widget->setAccessibleName(to_qstring(description.quantity) + QStringLiteral(", ") + column_heading(control));
+    auto* widget = new EntryBox(decimal_separator, parent);
+    widget->setAccessibleName(quantity_and_column(control));
     widget->setPalette(palette);
     return widget;
 }
@@ -81,17 +74,35 @@ QWidget* create_label(const Control& control, QWidget* parent)
         palette.setColor(QPalette::WindowText, qcolor_of(*description.text_colour));
         widget->setPalette(palette);
     }
-    if (!description.quantity.empty()) {
+    if (description.unit != Unit::None) {
         // The accessible name stays the caption, so a screen reader reads the result.
-        widget->setAccessibleDescription(to_qstring(description.quantity) + QStringLiteral(", ") +
-                                         column_heading(control));
+        widget->setAccessibleDescription(quantity_and_column(control));
+        // A result can be copied as shown or with its unit (the tooltip); the label
+        // still never takes the focus.
+        auto* copy = new QAction(QStringLiteral("Copia"), widget);
+        QObject::connect(copy, &QAction::triggered, widget,
+                         [widget] { QApplication::clipboard()->setText(widget->text()); });
+        auto* copy_with_unit = new QAction(QStringLiteral("Copia con unità"), widget);
+        QObject::connect(copy_with_unit, &QAction::triggered, widget,
+                         [widget] { QApplication::clipboard()->setText(widget->toolTip()); });
+        widget->addAction(copy);
+        widget->addAction(copy_with_unit);
+        widget->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
     return widget;
 }
 
 } // namespace
 
-QWidget* create_control_widget(const Control& control, QWidget* parent)
+QString quantity_and_column(const Control& control)
+{
+    // The entry boxes sit under "input dati", the result labels under "risultati".
+    const char* heading = control.kind() == ControlKind::TextBox ? "Label1" : "Label2";
+    return to_qstring(control.description().quantity) + QStringLiteral(", ") +
+           to_qstring(control_description(heading).caption_or_text);
+}
+
+QWidget* create_control_widget(const Control& control, char decimal_separator, QWidget* parent)
 {
     QWidget* widget = nullptr;
     switch (control.kind()) {
@@ -99,7 +110,7 @@ QWidget* create_control_widget(const Control& control, QWidget* parent)
         widget = create_button(control, parent);
         break;
     case ControlKind::TextBox:
-        widget = create_text_box(control, parent);
+        widget = create_text_box(control, decimal_separator, parent);
         break;
     case ControlKind::Label:
         widget = create_label(control, parent);

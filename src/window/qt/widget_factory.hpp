@@ -2,6 +2,7 @@
 
 #include "window/control_model.hpp"
 
+class QString;
 class QWidget;
 
 namespace torvanel {
@@ -9,6 +10,10 @@ namespace torvanel {
 // Builds the widget for one control as the window description draws it: kind,
 // place, size, font, colours, alignment, border and accessible texts. The widget's
 // objectName is the control's name.
-QWidget* create_control_widget(const Control& control, QWidget* parent);
+// "Tensione V (volt), risultati": what a box or result label stands for and its column.
+QString quantity_and_column(const Control& control);
+
+// Entry boxes type decimal_separator for the keypad's decimal key.
+QWidget* create_control_widget(const Control& control, char decimal_separator, QWidget* parent);
 
 } // namespace torvanel

@@ -1,0 +1,134 @@
+#include "window/number_text.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace torvanel {
+namespace {
+
+// A spelling in electronics notation and the same value written the plain way.
+// Both separators are tried: '.' in the texts stands for the locale's separator.
+struct NotationCase {
+    const char* name;
+    std::string text;
+    Unit row;
+    NumberProblem problem;
+    std::string plain = {}; // read the old way, without notation
+};
+
+std::string with_separator(std::string text, char separator)
+{
+    for (char& c : text) {
+        c = c == '.' ? separator : c;
+    }
+    return text;
+}
+
+class Notation : public ::testing::TestWithParam<NotationCase> {};
+
+TEST_P(Notation, ReadsAsThePlainSpellingOrIsRefused)
+{
+    const NotationCase& c = GetParam();
+    for (const char separator : {'.', ','}) {
+        const std::string text = with_separator(c.text, separator);
+        const NumberReading reading = number_from_text(text, separator, c.row);
+        EXPECT_EQ(reading.problem, c.problem) << "[" << text << "] under '" << separator << "'";
+        if (c.problem == NumberProblem::None) {
+            const NumberReading plain = number_from_text(with_separator(c.plain, separator), separator);
+            ASSERT_EQ(plain.problem, NumberProblem::None) << c.plain;
+            // Bit for bit: the prefix shifts the decimal exponent, it does not multiply.
+            EXPECT_EQ(reading.value, plain.value) << "[" << text << "] under '" << separator << "'";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spellings, Notation,
+    ::testing::Values(NotationCase{"Kilo", "4.7k", Unit::Ohm, NumberProblem::None, "4.7e3"},
+                      NotationCase{"KiloUpper", "4.7K", Unit::Ohm, NumberProblem::None, "4.7e3"},
+                      NotationCase{"MilliIsNotMega", "10m", Unit::Ohm, NumberProblem::None, "10e-3"},
+                      NotationCase{"Mega", "10M", Unit::Ohm, NumberProblem::None, "10e6"},
+                      NotationCase{"PicoToTera", "1p", Unit::None, NumberProblem::None, "1e-12"},
+                      NotationCase{"Nano", "3.3n", Unit::None, NumberProblem::None, "3.3e-9"},
+                      NotationCase{"MicroLetterU", "470u", Unit::Ampere, NumberProblem::None, "470e-6"},
+                      NotationCase{"MicroSign", "470\u00b5", Unit::Ampere, NumberProblem::None, "470e-6"},
+                      NotationCase{"GreekMu", "470\u03bcA", Unit::Ampere, NumberProblem::None, "470e-6"},
+                      NotationCase{"Giga", "-2G", Unit::Volt, NumberProblem::None, "-2e9"},
+                      NotationCase{"Tera", "1.5T", Unit::Volt, NumberProblem::None, "1.5e12"},
+                      NotationCase{"BlankBeforePrefixAndUnit", " 20 mA ", Unit::Ampere, NumberProblem::None, "20e-3"},
+                      NotationCase{"KiloOhmSign", "2.2 k\u03a9", Unit::Ohm, NumberProblem::None, "2.2e3"},
+                      NotationCase{"OhmSign", "2.2k\u2126", Unit::Ohm, NumberProblem::None, "2.2e3"},
+                      NotationCase{"OhmWord", "330 ohm", Unit::Ohm, NumberProblem::None, "330"},
+                      NotationCase{"UnitWithExponent", "1e3 V", Unit::Volt, NumberProblem::None, "1e3"},
+                      NotationCase{"ResistorCode", "4k7", Unit::Ohm, NumberProblem::None, "4.7e3"},
+                      NotationCase{"ResistorCodeR", "4R7", Unit::Ohm, NumberProblem::None, "4.7"},
+                      NotationCase{"ResistorCodeLeadingR", "R47", Unit::Ohm, NumberProblem::None, "0.47"},
+                      NotationCase{"ResistorCodeZeroR", "0R22", Unit::Ohm, NumberProblem::None, "0.22"},
+                      NotationCase{"ResistorCodeClosingR", "10R", Unit::Ohm, NumberProblem::None, "10"},
+                      NotationCase{"ResistorCodeMega", "2M2", Unit::Ohm, NumberProblem::None, "2.2e6"},
+                      NotationCase{"ResistorCodeNano", "1n5", Unit::Ampere, NumberProblem::None, "1.5e-9"},
+                      NotationCase{"ResistorCodeWithUnit", "4k7 \u03a9", Unit::Ohm, NumberProblem::None, "4.7e3"},
+                      NotationCase{"ExactRounding", "0.1k", Unit::None, NumberProblem::None, "100"},
+                      NotationCase{"ExactRoundingMilli", "3m", Unit::None, NumberProblem::None, "0.003"},
+                      NotationCase{"ZeroWithPrefix", "0k", Unit::None, NumberProblem::None, "0"},
+                      NotationCase{"ZeroResistorCode", "0R0", Unit::Ohm, NumberProblem::None, "0"},
+                      NotationCase{"PrefixOverflow", "1e308k", Unit::None, NumberProblem::NotANumber},
+                      NotationCase{"LargePrefixOverflows",
+                                   "1000000000000000000000000000000000000000000000000000000000000000"
+                                   "0000000000000000000000000000000000000000000000000000000000000000"
+                                   "0000000000000000000000000000000000000000000000000000000000000000"
+                                   "0000000000000000000000000000000000000000000000000000000000000000"
+                                   "0000000000000000000000000000000000000000000000000000000000000000T",
+                                   Unit::None, NumberProblem::OutOfRange},
+                      NotationCase{"PrefixWithExponent", "1E3k", Unit::None, NumberProblem::NotANumber},
+                      NotationCase{"ExponentIsNeverAPrefix", "1E", Unit::None, NumberProblem::NotANumber},
+                      NotationCase{"ResistorCodeWithSeparator", "4k7.5", Unit::Ohm, NumberProblem::NotANumber},
+                      NotationCase{"ResistorCodeWithExponent", "4k7e3", Unit::Ohm, NumberProblem::NotANumber},
+                      NotationCase{"TwoPrefixes", "1kk", Unit::None, NumberProblem::NotANumber},
+                      NotationCase{"PrefixAlone", "k", Unit::None, NumberProblem::NotANumber},
+                      NotationCase{"UnitAlone", "V", Unit::Volt, NumberProblem::NotANumber},
+                      NotationCase{"RAlone", "R", Unit::Ohm, NumberProblem::NotANumber},
+                      NotationCase{"UnitBeforeNumber", "V 5", Unit::Volt, NumberProblem::NotANumber},
+                      NotationCase{"CurrentInTheVoltageBox", "20 mA", Unit::Volt, NumberProblem::WrongUnit},
+                      NotationCase{"OhmInTheCurrentBox", "5 ohm", Unit::Ampere, NumberProblem::WrongUnit},
+                      NotationCase{"VoltInTheResistanceBox", "5V", Unit::Ohm, NumberProblem::WrongUnit}),
+    [](const ::testing::TestParamInfo<NotationCase>& info) { return std::string(info.param.name); });
+
+TEST(NotationSeparators, TheOtherSeparatorIsRefusedWithItsHint)
+{
+    EXPECT_EQ(number_from_text("4.7k", ',', Unit::Ohm).problem, NumberProblem::WrongSeparator);
+    EXPECT_EQ(number_from_text("2,2 kΩ", '.', Unit::Ohm).problem, NumberProblem::WrongSeparator);
+    EXPECT_EQ(number_from_text("4,7k", ',', Unit::Ohm).value, 4700);
+}
+
+struct EngineeringCase {
+    double value;
+    Unit unit;
+    const char* comma_text;
+};
+
+TEST(EngineeringText, PrefixBetweenOneAndAThousandFifteenDigitsAtMost)
+{
+    const EngineeringCase cases[] = {
+        {4700, Unit::Ohm, "4,7 kΩ"},
+        {0.0025, Unit::Ampere, "2,5 mA"},
+        {1.0 / 3, Unit::Ampere, "333,333333333333 mA"},
+        {1.5e-6, Unit::Ampere, "1,5 µA"},
+        {9.4, Unit::Volt, "9,4 V"},
+        {-2.2e6, Unit::Ohm, "-2,2 MΩ"},
+        {999.9999999999999, Unit::Volt, "1 kV"},
+        {1e-12, Unit::Volt, "1 pV"},
+        {999e12, Unit::Volt, "999 TV"},
+        {1e15, Unit::Volt, "1E+15 V"},
+        {1.5e-13, Unit::Ampere, "1,5E-13 A"},
+        {0, Unit::Ohm, "0 Ω"},
+    };
+    for (const EngineeringCase& c : cases) {
+        EXPECT_EQ(engineering_text(c.value, ',', c.unit), c.comma_text) << c.value;
+    }
+    EXPECT_EQ(engineering_text(4700, '.', Unit::Ohm), "4.7 kΩ");
+}
+
+} // namespace
+} // namespace torvanel

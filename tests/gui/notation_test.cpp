@@ -1,0 +1,95 @@
+#include "gui/gui_fixture.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace torvanel {
+namespace {
+
+// A user with an Italian locale: the window reads and writes with the comma.
+class ItalianUse : public testing::GuiTest {
+protected:
+    QLocale locale() const override { return QLocale(QLocale::Italian, QLocale::Italy); }
+};
+
+TEST_F(ItalianUse, ResistorCodeAndMilliampereGiveTheVoltageWithItsUnit)
+{
+    type_into("OhmInput", "4k7");
+    type_into("AmpereInput", "2m");
+    click("CALCOLO");
+    auto* result = widget_as<QLabel>("VoltOutput");
+    EXPECT_EQ(result->text(), "9,4");
+    EXPECT_EQ(result->toolTip(), "9,4 V");
+    EXPECT_EQ(result->accessibleDescription(), "Tensione V (volt), risultati: 9,4 V");
+    // Each known box tells how it was read.
+    EXPECT_EQ(widget("OhmInput")->toolTip(), "letto come 4700 Ω");
+    EXPECT_EQ(widget("AmpereInput")->accessibleDescription(), "letto come 0,002 A");
+
+    // Typing again drops the old reading; selecting drops the result's.
+    type_into("OhmInput", "1M");
+    EXPECT_TRUE(widget("OhmInput")->toolTip().startsWith("Esempi:"));
+    click("OHM");
+    EXPECT_EQ(result->toolTip(), "");
+}
+
+TEST_F(ItalianUse, CommaNumbersAndTheKeypadDecimalKey)
+{
+    click("OHM");
+    type_into("VoltInput", "10");
+    QWidget* current = widget("AmpereInput");
+    type_into("AmpereInput", "4");
+    // An Italian keypad gives '.' on its decimal key; the box types the comma.
+    QTest::keyClick(current, Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClicks(current, "0");
+    EXPECT_EQ(calculator->form().AmpereInput.Text.get(), "4,0");
+    click("CALCOLO");
+    EXPECT_EQ(widget_as<QLabel>("OhmOutput")->text(), "2,5");
+    // The main keyboard's full stop is left alone, and refused with its hint.
+    type_into("AmpereInput", "4.0");
+    watchdog->expect_message_box();
+    click("CALCOLO");
+    ASSERT_EQ(watchdog->answered_texts.size(), 1);
+    EXPECT_TRUE(watchdog->answered_texts.front().contains("virgola"));
+}
+
+TEST_F(ItalianUse, CurrentTypedIntoTheVoltageBoxIsRefusedClearly)
+{
+    click("OHM");
+    type_into("VoltInput", "20 mA");
+    type_into("AmpereInput", "1");
+    watchdog->expect_message_box();
+    click("CALCOLO");
+    ASSERT_EQ(watchdog->answered_texts.size(), 1);
+    const QString message = watchdog->answered_texts.front();
+    EXPECT_TRUE(message.contains("Tensione V (volt)")) << message.toStdString();
+    EXPECT_TRUE(message.contains("in ampere")) << message.toStdString();
+    EXPECT_TRUE(message.contains("valori in volt")) << message.toStdString();
+    EXPECT_EQ(widget("VoltInput")->toolTip(), "non letto: valore in ampere, non in volt");
+    EXPECT_EQ(calculator->form().VoltInput.Text.get(), "20 mA");
+}
+
+TEST_F(ItalianUse, ResultContextMenuCopiesTheCaptionOrTheValueWithItsUnit)
+{
+    click("AMPERE");
+    type_into("VoltInput", "1");
+    type_into("OhmInput", "3k");
+    click("CALCOLO");
+    auto* result = widget_as<QLabel>("AmpereOutput");
+    ASSERT_EQ(result->contextMenuPolicy(), Qt::ActionsContextMenu);
+    const QList<QAction*> actions = result->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0]->text(), "Copia");
+    EXPECT_EQ(actions[1]->text(), "Copia con unità");
+    actions[0]->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "0,000333333333333333");
+    actions[1]->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "333,333333333333 µA");
+    EXPECT_EQ(result->focusPolicy(), Qt::NoFocus);
+}
+
+} // namespace
+} // namespace torvanel
