@@ -25,6 +25,17 @@ struct SelectionCase {
 
 class Selection : public ::testing::TestWithParam<SelectionCase> {};
 
+// After start's selection, 4 typed into every box that takes it, then CALCOLO.
+void calculate_after(Program& program, Button Form::*start)
+{
+    Form& form = program.form;
+    program.click(form.*start);
+    for (TextBox* box : {&form.VoltInput, &form.OhmInput, &form.AmpereInput}) {
+        program.type(*box, "4");
+    }
+    program.click(form.CALCOLO);
+}
+
 // From every starting state, with typed input and a shown result, the selection
 // empties all six boxes and recolours the rows.
 TEST_P(Selection, FromEveryStartingStateEmptiesAndRecolours)
@@ -33,11 +44,7 @@ TEST_P(Selection, FromEveryStartingStateEmptiesAndRecolours)
     for (Button Form::*start : {&Form::VOLT, &Form::OHM, &Form::AMPERE}) {
         Program program;
         Form& form = program.form;
-        program.click(form.*start);
-        for (TextBox* box : {&form.VoltInput, &form.OhmInput, &form.AmpereInput}) {
-            program.type(*box, "4");
-        }
-        program.click(form.CALCOLO);
+        calculate_after(program, start);
         ASSERT_EQ(program.reporter.errors.size(), 0u);
 
         program.click(form.*c.button);
@@ -141,11 +148,8 @@ TEST_P(SelectionStepOrder, FollowsTheRowsInTheButtonsOrderFromEveryState)
     for (Button Form::*start : {&Form::VOLT, &Form::OHM, &Form::AMPERE}) {
         Program program;
         Form& form = program.form;
-        program.click(form.*start);
-        for (TextBox* box : {&form.VoltInput, &form.OhmInput, &form.AmpereInput}) {
-            program.type(*box, "4");
-        }
-        program.click(form.CALCOLO);
+        calculate_after(program, start);
+        // New texts in the known boxes, so that every row has something to empty.
         for (TextBox* box : {&form.VoltInput, &form.OhmInput, &form.AmpereInput}) {
             program.type(*box, "5");
         }
