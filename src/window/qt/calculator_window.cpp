@@ -39,7 +39,8 @@ void set_background(QWidget* widget, QPalette::ColorRole role, const std::option
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow(Form& form, Host& host) : form_(form), host_(host)
+CalculatorWindow::CalculatorWindow(Form& form, Host& host)
+    : form_(form), host_(host), screen_reader_(form, *this, host.decimal_separator())
 {
     const WindowDescription& description = calculator_window_description();
     setObjectName(to_qstring(description.name));
@@ -211,6 +212,7 @@ void CalculatorWindow::show_property(const Control& control, PropertyName proper
             set_background(widget, QPalette::Window, label->Background);
         }
     }
+    screen_reader_.shown(control, property);
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent* event)

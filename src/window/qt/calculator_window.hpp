@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/host.hpp"
+#include "window/qt/screen_reader.hpp"
 
 #include <QWidget>
 
@@ -35,6 +36,7 @@ private:
     Host& host_;
     std::vector<std::pair<const Control*, QWidget*>> widgets_;
     const TextBox* typing_into_ = nullptr; // the box whose typing is being handed to the host
+    ScreenReader screen_reader_;
 };
 
 } // namespace torvanel

@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QString>
 
+#include <string_view>
+#include <utility>
+
 namespace torvanel {
 namespace {
 
@@ -28,11 +31,33 @@ QFont font_of(const FontDescription& description)
     return font;
 }
 
+// What a button does, said after its caption when it takes the focus: the captions
+// are terse, and HELP, EXIT HELP are English.
+QString button_purpose(std::string_view name)
+{
+    static constexpr std::pair<std::string_view, const char*> kPurposes[] = {
+        {"VOLT", "Sceglie come incognita la tensione V (volt)"},
+        {"OHM", "Sceglie come incognita la resistenza R (ohm)"},
+        {"AMPERE", "Sceglie come incognita la corrente I (ampere)"},
+        {"CALCOLO", "Calcola l'incognita dai due valori dati"},
+        {"HELP", "Mostra le istruzioni sopra i dati"},
+        {"exithelp", "Nasconde le istruzioni"},
+        {"Fine", "Chiude il programma"},
+    };
+    for (const auto& [button, purpose] : kPurposes) {
+        if (button == name) {
+            return QString::fromUtf8(purpose);
+        }
+    }
+    return {};
+}
+
 QWidget* create_button(const Control& control, QWidget* parent)
 {
     const auto& button = static_cast<const Button&>(control);
     auto* widget = new QPushButton(to_qstring(button.caption()), parent);
     widget->setAccessibleName(to_qstring(button.caption()));
+    widget->setAccessibleDescription(button_purpose(button.name()));
     return widget;
 }
 

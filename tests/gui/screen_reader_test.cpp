@@ -1,0 +1,81 @@
+#include "gui/gui_fixture.hpp"
+#include "window/qt/screen_reader.hpp"
+
+#include <QAccessible>
+#include <QTest>
+
+namespace torvanel {
+namespace {
+
+// A user with an Italian locale and a screen reader: what the window announces.
+class Announcements : public testing::GuiTest {
+protected:
+    QLocale locale() const override { return QLocale(QLocale::Italian, QLocale::Italy); }
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        reader = calculator->window().findChild<ScreenReader*>();
+        ASSERT_NE(reader, nullptr);
+        QObject::connect(reader, &ScreenReader::announced, [this](const QString& words) { announced << words; });
+    }
+
+    ScreenReader* reader = nullptr;
+    QStringList announced;
+};
+
+TEST_F(Announcements, EachResultAndNewFormulaOnceWithQuantityAndUnit)
+{
+    EXPECT_EQ(reader->words(), "") << "start and Load announce nothing";
+    type_into("OhmInput", "4k7");
+    type_into("AmpereInput", "2m");
+    click("CALCOLO");
+    click("CALCOLO");
+    click("OHM");
+    click("OHM"); // the formula stays: nothing new
+    type_into("VoltInput", "9,4");
+    type_into("AmpereInput", "2m");
+    click("CALCOLO");
+    // No result, nothing said: a zero, then a box that is no number (its message box speaks).
+    type_into("AmpereInput", "0");
+    click("CALCOLO");
+    type_into("AmpereInput", "abc");
+    watchdog->expect_message_box();
+    click("CALCOLO");
+    EXPECT_EQ(announced, QStringList({"Tensione V (volt), risultato: 9,4 V", "Tensione V (volt), risultato: 9,4 V",
+                                      "Formula in uso: R = V / I", "Resistenza R (ohm), risultato: 4,7 kΩ"}));
+}
+
+TEST_F(Announcements, HelpShownAndHidden)
+{
+    click("HELP");
+    click("HELP");
+    click("exithelp");
+    EXPECT_EQ(announced,
+              QStringList({"Testo di aiuto visualizzato: premere Tab per leggerlo.", "Testo di aiuto nascosto."}));
+}
+
+TEST_F(Announcements, TheNotificationIsNoControlAndTakesNoFocus)
+{
+    CalculatorWindow& window = calculator->window();
+    const auto widgets_before = window.findChildren<QWidget*>().size();
+    type_into("OhmInput", "2");
+    type_into("AmpereInput", "3");
+    widget("CALCOLO")->setFocus();
+    QTest::keyClick(widget("CALCOLO"), Qt::Key_Space);
+    EXPECT_EQ(focused_name(), "CALCOLO");
+    EXPECT_EQ(window.findChildren<QWidget*>().size(), widgets_before);
+    EXPECT_EQ(announced.size(), 1);
+
+    QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(reader);
+    ASSERT_NE(notification, nullptr);
+    EXPECT_EQ(notification->role(), QAccessible::Notification);
+    EXPECT_EQ(notification->text(QAccessible::Name), "Tensione V (volt), risultato: 6 V");
+    QAccessibleInterface* window_interface = QAccessible::queryAccessibleInterface(&window);
+    EXPECT_EQ(notification->parent(), window_interface);
+    EXPECT_EQ(window_interface->indexOfChild(notification), -1) << "a review of the window reads controls only";
+    EXPECT_FALSE(notification->state().focusable);
+    EXPECT_FALSE(notification->state().invisible);
+}
+
+} // namespace
+} // namespace torvanel
