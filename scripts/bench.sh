@@ -4,7 +4,7 @@
 # usage: scripts/bench.sh [RUNS]   (default 20 runs of each)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh xvfb xauth x11-utils libx11-dev libxtst-dev
+scripts/setup.sh run xvfb xauth x11-utils libx11-dev libxtst-dev
 cmake --preset release -DTORVANEL_BENCH=ON >/dev/null
 cmake --build --preset release
 
@@ -18,4 +18,4 @@ for _ in $(seq 50); do
   DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break || sleep 0.1
 done
 DISPLAY=$display build/release/bench/torvanel_startup_bench \
-  build/release/src/torvanel build/release/bench/torvanel_bare_window "${1:-20}"
+  build/release/src/app/torvanel build/release/bench/torvanel_bare_window "${1:-20}"

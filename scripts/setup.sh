@@ -1,15 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, run and test TORVANEL; only what is missing.
+# Installs the Debian 12 packages a command needs; only those missing.
+# usage: scripts/setup.sh run|test [MORE_PACKAGES...]
+#   run   building and running the calculator
+#   test  that, plus everything the tests use
 set -euo pipefail
 
-packages=(
-  cmake g++ make pkg-config
-  clang libclang-rt-14-dev
-  qt6-base-dev libgtest-dev
-  dpkg-dev desktop-file-utils appstream
-  fonts-comic-neue fonts-liberation
-  "$@"
+run_packages=(
+  cmake g++ make pkg-config qt6-base-dev
+  # The window's fonts: look-alikes for the comic and serif faces, a plain sans-serif,
+  # and the Wayland platform plugin for Wayland desktops.
+  fonts-comic-neue fonts-liberation fonts-dejavu-core qt6-wayland
 )
+test_packages=(
+  libgtest-dev clang libclang-rt-14-dev
+  # Desktop entry, metainfo and Debian package checks.
+  desktop-file-utils appstream dpkg-dev file lintian
+  # Windows on a private X server closed through a window manager; a Wayland compositor.
+  xvfb xdotool openbox wmctrl weston
+  # The screen reader listening to the program, on a private session bus.
+  orca dbus-daemon at-spi2-core
+)
+
+case "${1:-}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 run|test [MORE_PACKAGES...]" >&2; exit 2 ;;
+esac
+shift
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do
@@ -17,11 +35,29 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
+((${#missing[@]} == 0)) && exit 0
 
-if ((${#missing[@]} > 0)); then
-  sudo=""
-  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install_line="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null; then
+  as_root=(sudo)
+else
+  {
+    echo "These Debian packages are missing: ${missing[*]}"
+    echo "Installing them needs root, and this user has no sudo. As root, run:"
+    echo
+    echo "  $install_line"
+    echo
+    echo "then run this command again."
+  } >&2
+  exit 1
+fi
+
+echo "Installing: ${missing[*]}"
+if ! { "${as_root[@]}" apt-get update -qq &&
+       "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+         apt-get install -y -qq --no-install-recommends "${missing[@]}"; }; then
+  echo "Installing failed. As root, run: $install_line" >&2
+  exit 1
 fi

@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the debug build, the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a short replay of the fuzzer.
+# Sets up, builds and runs every test: the debug build (then its GUI tests again on a
+# Wayland compositor), the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a short replay of the fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh test
 
 for preset in debug sanitizers fuzz; do
   echo "=== ${preset} build ==="
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
   ctest --preset "$preset"
+  if [ "$preset" = debug ]; then
+    echo "=== lintian findings on the debug build's package ==="
+    cat build/debug/lintian.txt
+    echo "=== GUI tests on Wayland ==="
+    scripts/wayland-gui-tests.sh build/debug/tests/gui_tests
+  fi
 done

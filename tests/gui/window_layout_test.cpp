@@ -2,11 +2,15 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <string>
 
 namespace torvanel {
 namespace {
@@ -76,15 +80,36 @@ TEST_F(WindowLayout, ColoursAfterLoadAreWhatAPersonSees)
 
 TEST_F(WindowLayout, FontsAlignmentAndBorders)
 {
-    const QFont button_font = widget("CALCOLO")->font();
-    EXPECT_EQ(button_font.family(), "Comic Sans MS");
-    EXPECT_DOUBLE_EQ(button_font.pointSizeF(), 14.25);
-    EXPECT_TRUE(button_font.bold());
-    const QFont box_font = widget("OhmInput")->font();
-    EXPECT_EQ(box_font.family(), "MS Sans Serif");
-    EXPECT_DOUBLE_EQ(box_font.pointSizeF(), 9.75);
-    EXPECT_FALSE(box_font.bold());
-    EXPECT_EQ(widget("TESTO")->font().family(), "Times New Roman");
+    // What fontconfig draws for each requested family: the family itself where installed,
+    // else its look-alike; "MS Sans Serif" falls to the machine's default sans-serif.
+    const auto drawn = [](const char* family, const std::string& lookalike) {
+        return QFontDatabase::hasFamily(family) ? std::string(family) : lookalike;
+    };
+    const std::string sans = QFontInfo(QFont("sans-serif")).family().toStdString();
+    const std::string serif = QFontInfo(QFont("serif")).family().toStdString();
+    EXPECT_EQ(sans.find("Comic"), std::string::npos) << sans;
+    EXPECT_NE(sans, serif);
+    const struct {
+        const char* control;
+        std::string family;
+        qreal point_size;
+        bool bold;
+    } fonts[] = {
+        {"CALCOLO", drawn("Comic Sans MS", "Comic Neue"), 14.25, true},
+        {"LABEL", drawn("Comic Sans MS", "Comic Neue"), 12, true},
+        {"Label1", drawn("MS Sans Serif", sans), 12, true},
+        {"Formula", drawn("MS Sans Serif", sans), 12, true},
+        {"OhmInput", drawn("MS Sans Serif", sans), 9.75, false},
+        {"VoltOutput", drawn("MS Sans Serif", sans), 9.75, false},
+        {"TESTO", drawn("Times New Roman", "Liberation Serif"), 8.25, false},
+    };
+    for (const auto& expected : fonts) {
+        const QFont requested = widget(expected.control)->font();
+        const QFontInfo resolved(requested);
+        EXPECT_EQ(resolved.family().toStdString(), expected.family) << expected.control;
+        EXPECT_EQ(resolved.bold(), expected.bold) << expected.control;
+        EXPECT_DOUBLE_EQ(requested.pointSizeF(), expected.point_size) << expected.control;
+    }
     EXPECT_EQ(widget_as<QPlainTextEdit>("TESTO")->palette().color(QPalette::Text), QColor(0, 0, 255));
 
     EXPECT_TRUE(widget_as<QLabel>("Formula")->alignment() & Qt::AlignHCenter);

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up, builds the release and makes the Debian package: build/release/torvanel_*.deb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh run dpkg-dev file
+cmake --preset release >/dev/null
+cmake --build --preset release
+(cd build/release && cpack)
