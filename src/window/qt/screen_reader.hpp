@@ -14,7 +14,8 @@ namespace torvanel {
 // use, the help text appearing or going. Nothing is drawn and the focus stays: the
 // words go out as an accessible notification that is shown (AT-SPI role
 // "notification", state "showing"), which screen readers speak at once, the way
-// they speak a desktop notification or a web page's role="alert".
+// they speak a desktop notification or a web page's role="alert". (Qt 6.4 has no
+// announcement event of its own.)
 class ScreenReader : public QObject {
     Q_OBJECT
 
