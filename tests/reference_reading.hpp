@@ -6,12 +6,52 @@
 #include "window/number_text.hpp"
 
 #include <cerrno>
+#include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <locale.h>
 #include <regex>
 #include <string>
 
 namespace torvanel::testing {
+
+// The "C" numeric conventions for this thread while it lives, whatever locale the
+// application set: strtod and printf then use '.' as a user's locale may not.
+class CNumericLocale {
+public:
+    CNumericLocale() : c_(newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr))), previous_(uselocale(c_)) {}
+    ~CNumericLocale()
+    {
+        uselocale(previous_);
+        freelocale(c_);
+    }
+    CNumericLocale(const CNumericLocale&) = delete;
+    CNumericLocale& operator=(const CNumericLocale&) = delete;
+
+private:
+    locale_t c_;
+    locale_t previous_;
+};
+
+// printf's 15 significant digits, then the given separator: "%.15G" writes the same
+// form as the program's results, by another route.
+inline std::string reference_text(double value, char separator)
+{
+    if (value == 0) {
+        return "0";
+    }
+    char buffer[64];
+    {
+        const CNumericLocale c_locale;
+        std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    }
+    std::string text = buffer;
+    for (char& c : text) {
+        c = c == '.' ? separator : c;
+    }
+    return text;
+}
 
 inline const std::regex& reference_grammar(char separator)
 {
@@ -27,9 +67,9 @@ inline const std::regex& reference_grammar(char separator)
                           "|R)([0-9]+)|([0-9]+)R"
                           ")[ \\t]*(V|A|\xCE\xA9|\xE2\x84\xA6|[oO][hH][mM])?[ \\t]*$");
     };
-    static const std::regex point = make("\\.");
-    static const std::regex comma = make(",");
-    return separator == ',' ? comma : point;
+    static const std::regex kPoint = make("\\.");
+    static const std::regex kComma = make(",");
+    return separator == ',' ? kComma : kPoint;
 }
 
 inline int reference_prefix_exponent(const std::string& prefix)
@@ -92,6 +132,7 @@ inline ReferenceReading reference_reading(const std::string& text, char separato
     } else {
         c_text += m[8].str();
     }
+    const CNumericLocale c_locale;
     errno = 0;
     const double value = std::strtod(c_text.c_str(), nullptr);
     if (errno == ERANGE && std::isinf(value)) {

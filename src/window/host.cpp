@@ -89,8 +89,8 @@ void Host::report(const std::exception_ptr& failure)
     } catch (const HostError& error) {
         reporter_.report(error);
     } catch (const std::bad_alloc&) {
-        reporter_.report(HostError("Memoria insufficiente per elaborare il testo di una casella.\n"
-                                   "I dati scritti sono rimasti; accorciare il testo e riprovare."));
+        reporter_.report(HostError("Memoria insufficiente per completare l'operazione.\n"
+                                   "I dati scritti sono rimasti; con un testo più corto si può riprovare."));
     } catch (const std::exception& error) {
         reporter_.report(HostError(std::string("Errore interno del calcolatore: ") + error.what() +
                                    "\nIl calcolo è stato interrotto; i dati scritti sono rimasti."));

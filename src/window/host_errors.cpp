@@ -52,7 +52,7 @@ std::string conversion_message(std::string_view quantity, std::string_view text,
         break;
     }
     return prefix + "il testo " + quoted + " non è un numero.\nScrivere un numero, per esempio 12" + separator +
-           "5, 1E-3 oppure " + unit_example(row_unit, separator) + ".";
+           "5 oppure 1E-3.\nSi possono usare anche prefissi e unità: " + unit_example(row_unit, separator) + ".";
 }
 
 } // namespace

@@ -65,36 +65,6 @@ std::string positional(const Digits& d, int whole_digits, char separator)
 
 } // namespace
 
-std::string_view unit_symbol(Unit unit)
-{
-    switch (unit) {
-    case Unit::Volt:
-        return "V";
-    case Unit::Ohm:
-        return "\u03a9";
-    case Unit::Ampere:
-        return "A";
-    case Unit::None:
-        break;
-    }
-    return "";
-}
-
-std::string_view unit_name(Unit unit)
-{
-    switch (unit) {
-    case Unit::Volt:
-        return "volt";
-    case Unit::Ohm:
-        return "ohm";
-    case Unit::Ampere:
-        return "ampere";
-    case Unit::None:
-        break;
-    }
-    return "";
-}
-
 std::string text_from_number(double value, char decimal_separator)
 {
     if (!std::isfinite(value)) {

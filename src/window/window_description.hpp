@@ -1,7 +1,7 @@
 #pragma once
 
 #include "window/colour.hpp"
-#include "window/number_text.hpp"
+#include "window/unit.hpp"
 
 #include <optional>
 #include <span>

@@ -42,7 +42,7 @@ TEST(WindowDescription, ClientAreaShowsEveryControl)
     EXPECT_GE(window.client_height_twips, bottom);
 }
 
-TEST(WindowDescription, EveryTextTheUserSeesIsWindows1252)
+TEST(WindowDescription, CaptionsTitleAndMessagesAreWindows1252)
 {
     const WindowDescription& window = calculator_window_description();
     EXPECT_TRUE(testing::to_windows_1252(window.title).has_value());

@@ -75,13 +75,19 @@ TEST_F(ItalianUse, CurrentTypedIntoTheVoltageBoxIsRefusedClearly)
 TEST_F(ItalianUse, ResultContextMenuCopiesTheCaptionOrTheValueWithItsUnit)
 {
     click("AMPERE");
-    type_into("VoltInput", "1");
-    type_into("OhmInput", "3k");
-    click("CALCOLO");
     auto* result = widget_as<QLabel>("AmpereOutput");
     ASSERT_EQ(result->contextMenuPolicy(), Qt::ActionsContextMenu);
     const QList<QAction*> actions = result->actions();
     ASSERT_EQ(actions.size(), 2);
+    // Without a result, what the user had on the clipboard stays there.
+    QApplication::clipboard()->setText(QStringLiteral("appunti"));
+    actions[0]->trigger();
+    actions[1]->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "appunti");
+
+    type_into("VoltInput", "1");
+    type_into("OhmInput", "3k");
+    click("CALCOLO");
     EXPECT_EQ(actions[0]->text(), "Copia");
     EXPECT_EQ(actions[1]->text(), "Copia con unità");
     actions[0]->trigger();

@@ -10,7 +10,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <random>
@@ -26,22 +25,6 @@ constexpr std::array<const char*, 3> kFormulas{"V = R * I", "R = V / I", "I = V 
 constexpr std::array<const char*, 7> kButtons{"VOLT", "OHM", "AMPERE", "CALCOLO", "HELP", "exithelp", "Fine"};
 
 constexpr std::array<Unit, 3> kUnits{Unit::Volt, Unit::Ohm, Unit::Ampere};
-
-// A result as the window must write it, by another route than the program's:
-// printf's 15 significant digits under "C", then the locale's separator.
-std::string reference_text(double value, char separator)
-{
-    if (value == 0) {
-        return "0";
-    }
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text = buffer;
-    for (char& c : text) {
-        c = c == '.' ? separator : c;
-    }
-    return text;
-}
 
 // What CALCOLO must leave, worked out from the texts alone.
 struct Outcome {
@@ -84,7 +67,7 @@ Outcome expected_calculation(std::array<std::string, 3> texts, std::size_t unkno
         outcome.error = true;
         return outcome;
     }
-    outcome.result = reference_text(result, separator);
+    outcome.result = testing::reference_text(result, separator);
     return outcome;
 }
 

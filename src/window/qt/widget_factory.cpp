@@ -2,6 +2,7 @@
 
 #include "window/qt/entry_box.hpp"
 #include "window/qt/qt_conversions.hpp"
+#include "window/value_descriptions.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -83,7 +84,7 @@ QWidget* create_text_box(const Control& control, char decimal_separator, QWidget
     return widget;
 }
 
-QWidget* create_label(const Control& control, QWidget* parent)
+QWidget* create_label(const Control& control, char decimal_separator, QWidget* parent)
 {
     const ControlDescription& description = control.description();
     auto* widget = new QLabel(parent);
@@ -102,14 +103,22 @@ QWidget* create_label(const Control& control, QWidget* parent)
     if (description.unit != Unit::None) {
         // The accessible name stays the caption, so a screen reader reads the result.
         widget->setAccessibleDescription(quantity_and_column(control));
-        // A result can be copied as shown or with its unit (the tooltip); the label
-        // still never takes the focus.
+        // A result can be copied as shown or with its unit; the label still never
+        // takes the focus. Without a result the clipboard is left alone.
         auto* copy = new QAction(QStringLiteral("Copia"), widget);
-        QObject::connect(copy, &QAction::triggered, widget,
-                         [widget] { QApplication::clipboard()->setText(widget->text()); });
+        QObject::connect(copy, &QAction::triggered, widget, [widget] {
+            if (!widget->text().isEmpty()) {
+                QApplication::clipboard()->setText(widget->text());
+            }
+        });
         auto* copy_with_unit = new QAction(QStringLiteral("Copia con unità"), widget);
-        QObject::connect(copy_with_unit, &QAction::triggered, widget,
-                         [widget] { QApplication::clipboard()->setText(widget->toolTip()); });
+        const Unit unit = description.unit;
+        QObject::connect(copy_with_unit, &QAction::triggered, widget, [widget, decimal_separator, unit] {
+            if (!widget->text().isEmpty()) {
+                QApplication::clipboard()->setText(
+                    to_qstring(result_description(widget->text().toStdString(), decimal_separator, unit)));
+            }
+        });
         widget->addAction(copy);
         widget->addAction(copy_with_unit);
         widget->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -138,7 +147,7 @@ QWidget* create_control_widget(const Control& control, char decimal_separator, Q
         widget = create_text_box(control, decimal_separator, parent);
         break;
     case ControlKind::Label:
-        widget = create_label(control, parent);
+        widget = create_label(control, decimal_separator, parent);
         break;
     }
     const ControlDescription& description = control.description();

@@ -7,13 +7,13 @@ class QWidget;
 
 namespace torvanel {
 
-// Builds the widget for one control as the window description draws it: kind,
-// place, size, font, colours, alignment, border and accessible texts. The widget's
-// objectName is the control's name.
 // "Tensione V (volt), risultati": what a box or result label stands for and its column.
 QString quantity_and_column(const Control& control);
 
-// Entry boxes type decimal_separator for the keypad's decimal key.
+// Builds the widget for one control as the window description draws it: kind,
+// place, size, font, colours, alignment, border and accessible texts. The widget's
+// objectName is the control's name. Entry boxes type decimal_separator for the
+// keypad's decimal key; result labels copy their value with it.
 QWidget* create_control_widget(const Control& control, char decimal_separator, QWidget* parent);
 
 } // namespace torvanel
