@@ -4,6 +4,8 @@
 # usage: scripts/bench.sh [RUNS]   (default 20 runs of each)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Build on every core of this machine unless the caller chose otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 scripts/setup.sh run xvfb xauth x11-utils libx11-dev libxtst-dev
 cmake --preset release -DTORVANEL_BENCH=ON >/dev/null
 cmake --build --preset release

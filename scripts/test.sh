@@ -4,6 +4,8 @@
 # and a short replay of the fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Build on every core of this machine unless the caller chose otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 scripts/setup.sh test
 
 for preset in debug sanitizers fuzz; do
