@@ -48,8 +48,14 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 "$@" >"$scratch/program.log" 2>&1 &
 program=$!
-window=$(timeout "$map_timeout" xdotool search --sync --onlyvisible --name '^TORVANEL( |$)' | head -n 1) ||
-  fail "no window titled TORVANEL was mapped within ${map_timeout}s"
+deadline=$((SECONDS + map_timeout))
+window=""
+while [ -z "$window" ]; do
+  kill -0 "$program" 2>/dev/null || fail "the program ended before its window was mapped"
+  ((SECONDS < deadline)) || fail "no window titled TORVANEL was mapped within ${map_timeout}s"
+  window=$(xdotool search --onlyvisible --name '^TORVANEL( |$)' 2>/dev/null | head -n 1) || true
+  [ -n "$window" ] || sleep 0.2
+done
 echo "window $window mapped"
 
 wmctrl -i -c "$window"
