@@ -1,12 +1,14 @@
 #include "window/qt/calculator_window.hpp"
 
+#include "window/qt/entry_box.hpp"
 #include "window/qt/qt_conversions.hpp"
 #include "window/qt/widget_factory.hpp"
 #include "window/value_descriptions.hpp"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -66,7 +68,7 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host)
     // The help box lies above the boxes it covers.
     widget_of(form_.TESTO)->raise();
     set_tab_order();
-    form_.set_observer([this](const Control& control, PropertyName property) { show_property(control, property); });
+    form_.set_observer([this](const Control& control, PropertyName property) { note_change(control, property); });
 }
 
 CalculatorWindow::~CalculatorWindow()
@@ -85,30 +87,83 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
 {
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         const auto& model = static_cast<const Button&>(control);
+        button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, &model] {
+            // The handler's changes are shown when it ends, each once, with its final value.
+            showing_later_ = true;
             host_.click(model);
+            show_pending();
+            // The result goes to the screen now, ahead of the released button (see eventFilter).
+            QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
             if (&model == &form_.CALCOLO) {
                 show_readings();
             }
         });
-    } else if (auto* line_edit = qobject_cast<QLineEdit*>(widget)) {
+    } else if (auto* entry_box = qobject_cast<EntryBox*>(widget)) {
         auto& box = static_cast<TextBox&>(control);
-        connect(line_edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
-            // The box already shows what was typed: converted once, into the model.
-            typing_into_ = &box;
-            host_.type_text(box, text.toStdString());
-            typing_into_ = nullptr;
-            show_text_box_text(box);
-        });
+        connect(entry_box, &EntryBox::textEdited, this,
+                [this, &box](const QString& text) { hand_typing_to_host(box, text.toStdString()); });
     } else if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
         auto& box = static_cast<TextBox&>(control);
-        connect(text_edit, &QPlainTextEdit::textChanged, this, [this, &box, text_edit] {
-            const std::string text = text_from_display(text_edit->toPlainText());
-            if (text != box.Text.get()) {
-                host_.type_text(box, text);
-                show_text_box_text(box);
-            }
-        });
+        // Only the user's edits: the program's are shown with signals blocked.
+        connect(text_edit, &QPlainTextEdit::textChanged, this,
+                [this, &box, text_edit] { hand_typing_to_host(box, text_from_display(text_edit->toPlainText())); });
+    }
+}
+
+void CalculatorWindow::hand_typing_to_host(TextBox& box, std::string text)
+{
+    // The box already shows the text, converted once into the model; it is shown back
+    // only when the host refused it.
+    typing_into_ = &box;
+    typed_text_shown_ = false;
+    host_.type_text(box, std::move(text));
+    typing_into_ = nullptr;
+    if (!typed_text_shown_) {
+        show_text_box_text(box);
+    }
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A button repaints itself released before it emits clicked, and the first paint
+    // of that look takes longer than the whole calculation: the click's result is
+    // painted first, the released button right after it.
+    auto* button = static_cast<QPushButton*>(watched);
+    if (event->type() == QEvent::MouseButtonRelease && button->isDown() &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        button->setUpdatesEnabled(false);
+        QMetaObject::invokeMethod(
+            button, [button] { button->setUpdatesEnabled(true); }, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+bool CalculatorWindow::event(QEvent* event)
+{
+    // A message box about to open over the window: the window shows the state it reports on.
+    if (event->type() == QEvent::WindowBlocked) {
+        show_pending();
+    }
+    return QWidget::event(event);
+}
+
+void CalculatorWindow::note_change(const Control& control, PropertyName property)
+{
+    if (!showing_later_) {
+        show_property(control, property);
+    } else if (std::find(pending_.begin(), pending_.end(), std::pair(&control, property)) == pending_.end()) {
+        pending_.emplace_back(&control, property);
+    }
+}
+
+void CalculatorWindow::show_pending()
+{
+    showing_later_ = false;
+    const auto pending = std::move(pending_);
+    pending_.clear();
+    for (const auto& [control, property] : pending) {
+        show_property(*control, property);
     }
 }
 
@@ -152,22 +207,25 @@ void CalculatorWindow::set_description(const Control& control, const QString& de
 void CalculatorWindow::show_text_box_text(const TextBox& box)
 {
     QWidget* widget = widget_of(box);
-    if (auto* line_edit = qobject_cast<QLineEdit*>(widget)) {
+    if (auto* entry_box = qobject_cast<EntryBox*>(widget)) {
         if (box.description().unit != Unit::None) {
             // What was read from the old text no longer holds.
             set_description(box, to_qstring(notation_examples(host_.decimal_separator(), box.description().unit)));
         }
         if (&box == typing_into_) {
+            typed_text_shown_ = true;
             return;
         }
-        const QString text = to_qstring(box.Text.get());
-        if (line_edit->text() != text) {
-            line_edit->setText(text);
-        }
+        entry_box->show_text(to_qstring(box.Text.get()));
     } else if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
-        if (text_from_display(text_edit->toPlainText()) != box.Text.get()) {
+        if (&box == typing_into_) {
+            typed_text_shown_ = true;
+            return;
+        }
+        const QString shown = text_for_display(box.Text.get());
+        if (shown != text_edit->toPlainText()) {
             const QSignalBlocker no_echo(text_edit);
-            text_edit->setPlainText(text_for_display(box.Text.get()));
+            text_edit->setPlainText(shown);
         }
     }
 }

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -20,12 +21,17 @@ public:
     ~CalculatorWindow() override;
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* widget_of(const Control& control) const;
     void connect_events(Control& control, QWidget* widget);
     void set_tab_order();
+    void hand_typing_to_host(TextBox& box, std::string text);
+    void note_change(const Control& control, PropertyName property);
+    void show_pending();
     void show_property(const Control& control, PropertyName property);
     void show_text_box_text(const TextBox& box);
     // After a calculation: each known entry box tells how its text was read.
@@ -36,6 +42,9 @@ private:
     Host& host_;
     std::vector<std::pair<const Control*, QWidget*>> widgets_;
     const TextBox* typing_into_ = nullptr; // the box whose typing is being handed to the host
+    bool typed_text_shown_ = false;        // the host took that typing into the model
+    bool showing_later_ = false;           // a click's handler runs: changes wait in pending_
+    std::vector<std::pair<const Control*, PropertyName>> pending_;
     ScreenReader screen_reader_;
 };
 
