@@ -58,9 +58,12 @@ work=$(mktemp -d /var/tmp/torvanel-fresh-machine.XXXXXX)
 root=$work/root
 cleanup() {
   local status=$? pid mounts mounted
+  trap - INT TERM
+  kill $(jobs -p) 2>/dev/null
   for pid in /proc/[0-9]*; do
     [ "$(readlink "$pid/root" 2>/dev/null)" = "$root" ] && kill -9 "${pid#/proc/}" 2>/dev/null
   done
+  wait
   # Deepest first; never remove the folder while anything below it is still mounted.
   mounts=$(awk -v root="$root" '$2 == root || index($2, root "/") == 1 { print $2 }' /proc/mounts | sort -r)
   for mounted in $mounts; do umount "$mounted" 2>/dev/null || umount -l "$mounted"; done
@@ -73,6 +76,12 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
+# Long steps run in the background and are waited for, so that a signal reaches the trap
+# at once, not when the step ends.
+in_background() {
+  "$@" &
+  wait $!
+}
 
 step_started=$SECONDS
 step() {
@@ -82,12 +91,12 @@ step() {
 step "minimal Debian 12 root from $mirror"
 mkdir -p "$cache"
 if [ -z "$(find "$tarball" -mtime -7 2>/dev/null)" ]; then
-  debootstrap --variant=minbase --include="$include" --make-tarball="$tarball.new" \
+  in_background debootstrap --variant=minbase --include="$include" --make-tarball="$tarball.new" \
     "$release" "$work/tarball" "$mirror" >"$work/debootstrap.log" 2>&1 ||
     { tail -n 30 "$work/debootstrap.log"; rm -f "$tarball.new"; exit 1; }
   mv "$tarball.new" "$tarball"
 fi
-debootstrap --variant=minbase --include="$include" --unpack-tarball="$tarball" \
+in_background debootstrap --variant=minbase --include="$include" --unpack-tarball="$tarball" \
   "$release" "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
   { tail -n 30 "$work/debootstrap.log"; exit 1; }
 # The same package sources as this machine: Debian and its updates and security archives.
@@ -129,16 +138,17 @@ install_line=$(sed -n 's/^ *\(apt-get update && apt-get install .*\)$/\1/p' "$wo
 [ -n "$install_line" ] || { echo "run.sh did not say what to install" >&2; exit 1; }
 
 step "root: $install_line"
-as root "$install_line" >"$work/install.log" 2>&1 || { tail -n 30 "$work/install.log"; exit 1; }
+in_background as root "$install_line" >"$work/install.log" 2>&1 || { tail -n 30 "$work/install.log"; exit 1; }
 
 step "$user: scripts/run.sh builds and starts the calculator"
 export -f as
 export root
-"$repo/tests/package/window_check.sh" --map-timeout 1800 \
+in_background "$repo/tests/package/window_check.sh" --map-timeout 1800 \
   bash -c "as $user 'cd torvanel && scripts/run.sh'"
 
 step "root: scripts/test.sh"
-as root "$clone && scripts/test.sh" 2>&1 | tee "$work/test.log"
+test_as_root() { as root "$clone && scripts/test.sh" 2>&1 | tee "$work/test.log"; }
+in_background test_as_root
 echo "=== [fresh machine] summary ==="
 grep -E '^=== |tests passed|tests failed|^\[  PASSED  \]|^\[  FAILED  \]' "$work/test.log"
 step "passed"

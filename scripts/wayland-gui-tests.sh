@@ -15,6 +15,7 @@ cleanup() {
   rm -rf "$scratch"
 }
 trap cleanup EXIT
+trap 'exit 143' TERM
 fail() {
   echo "FAIL: $*"
   for log in "$scratch"/xvfb.log "$scratch"/weston.log; do

@@ -21,6 +21,7 @@ cleanup() {
   rm -rf "$scratch"
 }
 trap cleanup EXIT
+trap 'exit 143' TERM
 fail() {
   echo "FAIL: $*"
   for log in "$scratch"/*.log; do
