@@ -139,8 +139,10 @@ class Session:
 
     def start_desktop(self):
         read_end, write_end = os.pipe()
-        xvfb = self.start("xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                   pass_fds=(write_end,))
+        # -noreset: the accessibility bus launcher marks the display and leaves it; a
+        # server that resets then turns away whoever connects in that moment.
+        xvfb = self.start("xvfb", ["Xvfb", "-displayfd", str(write_end), "-noreset", "-screen", "0", "1024x768x24",
+                                   "-nolisten", "tcp"], pass_fds=(write_end,))
         os.close(write_end)
         with os.fdopen(read_end) as display:
             self.env["DISPLAY"] = ":" + display.readline().strip()
