@@ -77,5 +77,23 @@ TEST_F(Announcements, TheNotificationIsNoControlAndTakesNoFocus)
     EXPECT_FALSE(notification->state().invisible);
 }
 
+// A screen reader asks for the line, word and character at the caret when a box
+// takes the focus; every boundary answers for a short text too.
+TEST_F(Announcements, EntryBoxTellsItsTextAroundTheCaret)
+{
+    type_into("OhmInput", "4k7 ohm");
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(widget("OhmInput"));
+    ASSERT_NE(box, nullptr);
+    QAccessibleTextInterface* text = box->textInterface();
+    ASSERT_NE(text, nullptr);
+    int start = -1;
+    int end = -1;
+    EXPECT_EQ(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end), "4k7 ohm");
+    EXPECT_EQ(text->textAtOffset(5, QAccessible::WordBoundary, &start, &end), "ohm");
+    EXPECT_EQ(start, 4);
+    EXPECT_EQ(text->textAtOffset(-2, QAccessible::CharBoundary, &start, &end), "");
+    EXPECT_EQ(text->textBeforeOffset(1, QAccessible::CharBoundary, &start, &end), "4");
+}
+
 } // namespace
 } // namespace torvanel

@@ -174,7 +174,10 @@ private:
         const bool local = type == QAccessible::CharBoundary || type == QAccessible::WordBoundary ||
                            type == QAccessible::SentenceBoundary;
         if (!box()->in_long_text_mode() || !local || offset < 0) {
-            return (this->*rule)(offset, type, start, end);
+            // Qt's rules run on the whole text; the text is shared, not copied. Through
+            // this object the pointer would dispatch back here.
+            const TextWindow whole(box()->full_text());
+            return (whole.*rule)(offset, type, start, end);
         }
         const qsizetype from = std::max<qsizetype>(0, offset - kBoundaryWindow);
         const TextWindow window(box()->full_text().mid(from, 2 * kBoundaryWindow));
