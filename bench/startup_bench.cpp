@@ -2,13 +2,22 @@
 // for each, the time from process start until its window is mapped (seen from
 // outside, as a MapNotify on the root window) and the peak resident memory; for
 // torvanel also the time from a CALCOLO click to the result painted on screen.
+// These runs have no session bus, as on a desktop without accessibility.
 //
-// usage: torvanel_startup_bench TORVANEL BARE_WINDOW [RUNS]   (DISPLAY must be set)
+// Then, with a screen reader's side of AT-SPI running (the helper's text-change
+// listener, which turns the toolkits' accessibility bridges on), it pastes 10 MB of
+// digits into OhmInput and times what the user meets: the text shown, a repaint of
+// the box, the program's CPU while the box has the focus and its caret blinks, and a
+// CALCOLO click until the message box appears.
+//
+// usage: torvanel_startup_bench TORVANEL BARE_WINDOW HELPER [RUNS]
+//        (DISPLAY and DBUS_SESSION_BUS_ADDRESS must be set)
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/select.h>
 #include <sys/wait.h>
@@ -16,9 +25,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -30,6 +43,14 @@ using Clock = std::chrono::steady_clock;
 double ms_since(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The monotonic clock in milliseconds, as the helper prints it.
+double monotonic_ms()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 struct Samples {
@@ -46,10 +67,29 @@ struct Samples {
     double median() const { return quantile(0.5); }
     void print(const char* what, const char* unit) const
     {
-        std::printf("  %-28s median %9.2f %s   p25-p75 %8.2f-%-8.2f  min-max %8.2f-%-8.2f (n=%zu)\n", what, median(),
+        if (values.empty()) {
+            std::printf("  %-40s no samples\n", what);
+            return;
+        }
+        std::printf("  %-40s median %9.2f %s   p25-p75 %8.2f-%-8.2f  min-max %8.2f-%-8.2f (n=%zu)\n", what, median(),
                     unit, quantile(0.25), quantile(0.75), quantile(0), quantile(1), values.size());
     }
 };
+
+// One figure against its target, for the summary.
+void verdict(const char* what, const Samples& samples, double target, const char* unit, int& missed)
+{
+    if (samples.values.empty()) {
+        std::printf("  %-48s no samples          target under %g %s: missed\n", what, target, unit);
+        ++missed;
+        return;
+    }
+    const double value = samples.median();
+    const bool met = value < target;
+    std::printf("  %-48s %10.2f %-3s  target under %g %s: %s\n", what, value, unit, target, unit,
+                met ? "met" : "missed");
+    missed += met ? 0 : 1;
+}
 
 class XServer {
 public:
@@ -86,6 +126,16 @@ public:
             select(fd + 1, &readable, nullptr, nullptr, &wait);
         }
         return 0;
+    }
+
+    // Forgets the windows mapped so far.
+    void drop_events()
+    {
+        XSync(display_, False);
+        while (XPending(display_) > 0) {
+            XEvent event;
+            XNextEvent(display_, &event);
+        }
     }
 
     void origin_of(Window window, int& x, int& y)
@@ -136,25 +186,64 @@ public:
         XFlush(display_);
     }
 
-    void type_digit(char digit)
+    // Presses and releases a key, with Control held when asked.
+    void type_key(KeySym key, bool control = false)
     {
-        const KeyCode code = XKeysymToKeycode(display_, XK_0 + (digit - '0'));
+        const KeyCode control_code = XKeysymToKeycode(display_, XK_Control_L);
+        const KeyCode code = XKeysymToKeycode(display_, key);
+        if (control) {
+            XTestFakeKeyEvent(display_, control_code, True, 0);
+        }
         XTestFakeKeyEvent(display_, code, True, 0);
         XTestFakeKeyEvent(display_, code, False, 0);
+        if (control) {
+            XTestFakeKeyEvent(display_, control_code, False, 0);
+        }
         XFlush(display_);
     }
+
+    void type_digit(char digit) { type_key(XK_0 + (digit - '0')); }
 
 private:
     Display* display_;
     Window root_;
 };
 
-pid_t launch(const char* program)
+// Runs a program; `environment` entries are added ("NAME=value") or removed ("NAME").
+pid_t launch(const std::vector<const char*>& arguments, const std::vector<const char*>& environment = {},
+             int* output = nullptr)
 {
+    int pipe_ends[2] = {-1, -1};
+    if (output != nullptr && pipe(pipe_ends) != 0) {
+        return -1;
+    }
     const pid_t pid = fork();
     if (pid == 0) {
-        execl(program, program, static_cast<char*>(nullptr));
+        for (const char* entry : environment) {
+            const char* equals = std::strchr(entry, '=');
+            if (equals == nullptr) {
+                unsetenv(entry);
+            } else {
+                setenv(std::string(entry, equals).c_str(), equals + 1, 1);
+            }
+        }
+        if (output != nullptr) {
+            dup2(pipe_ends[1], STDOUT_FILENO);
+            close(pipe_ends[0]);
+            close(pipe_ends[1]);
+        }
+        std::vector<char*> argv;
+        for (const char* argument : arguments) {
+            argv.push_back(const_cast<char*>(argument));
+        }
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
         _exit(127);
+    }
+    if (output != nullptr) {
+        close(pipe_ends[1]);
+        *output = pipe_ends[0];
+        fcntl(*output, F_SETFL, O_NONBLOCK);
     }
     return pid;
 }
@@ -166,6 +255,59 @@ double stop_and_peak_rss_mib(pid_t pid)
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// Lines a helper printed, collected as they come.
+class HelperOutput {
+public:
+    explicit HelperOutput(int fd) : fd_(fd) {}
+    ~HelperOutput() { close(fd_); }
+
+    // The lines that arrived since the last call.
+    std::vector<std::string> lines()
+    {
+        char buffer[4096];
+        ssize_t count = 0;
+        while ((count = read(fd_, buffer, sizeof buffer)) > 0) {
+            pending_.append(buffer, static_cast<std::size_t>(count));
+        }
+        std::vector<std::string> complete;
+        std::size_t end = 0;
+        while ((end = pending_.find('\n')) != std::string::npos) {
+            complete.push_back(pending_.substr(0, end));
+            pending_.erase(0, end + 1);
+        }
+        return complete;
+    }
+
+    bool wait_for(const std::string& line, double timeout_ms)
+    {
+        const Clock::time_point start = Clock::now();
+        while (ms_since(start) < timeout_ms) {
+            for (const std::string& arrived : lines()) {
+                if (arrived == line) {
+                    return true;
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return false;
+    }
+
+private:
+    int fd_;
+    std::string pending_;
+};
+
+// The CPU time a process has used, in milliseconds.
+double cpu_ms(pid_t pid)
+{
+    std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
+    double nanoseconds = 0;
+    if (schedstat >> nanoseconds) {
+        return nanoseconds / 1e6;
+    }
+    return -1;
 }
 
 bool wait_until(XServer& x, int px, int py, unsigned long wanted, double timeout_ms)
@@ -180,6 +322,22 @@ bool wait_until(XServer& x, int px, int py, unsigned long wanted, double timeout
     return false;
 }
 
+struct Area {
+    int x, y, width, height;
+};
+
+// Milliseconds from `since` until the area no longer shows `before`, or -1.
+double until_changed(XServer& x, const Area& area, const std::vector<unsigned long>& before, Clock::time_point since,
+                     double timeout_ms)
+{
+    while (ms_since(since) < timeout_ms) {
+        if (x.area(area.x, area.y, area.width, area.height) != before) {
+            return ms_since(since);
+        }
+    }
+    return -1;
+}
+
 // Pixel centres of controls, from their twips (15 twips a pixel).
 constexpr int kOhmInputX = (3120 + 2535 / 2) / 15, kOhmInputY = (2040 + 375 / 2) / 15;
 constexpr int kAmpereInputX = (3120 + 2535 / 2) / 15, kAmpereInputY = (3000 + 375 / 2) / 15;
@@ -187,16 +345,121 @@ constexpr int kCalcoloX = (720 + 2055 / 2) / 15, kCalcoloY = (5400 + 855 / 2) / 
 constexpr int kVoltInputX = (3120 + 2535 / 2) / 15, kVoltInputY = (1080 + 375 / 2) / 15;
 constexpr int kVoltOutputX = 6240 / 15 + 2, kVoltOutputY = 1080 / 15 + 2, kVoltOutputW = 2415 / 15 - 4,
               kVoltOutputH = 375 / 15 - 4;
+// OhmInput's text, right of where the caret of an empty box blinks.
+constexpr Area kOhmText{3120 / 15 + 20, 2040 / 15 + 6, 2535 / 15 - 24, 375 / 15 - 12};
+// OhmInput's right end, where the caret stands after a paste.
+constexpr Area kOhmRightEnd{3120 / 15 + 2535 / 15 - 20, 2040 / 15 + 3, 17, 375 / 15 - 6};
+
+constexpr long kPastedDigits = 10'000'000;
+
+struct LongTextFigures {
+    Samples paste_shown, paste_heard, repaint, idle_cpu, message_shown;
+};
+
+// One program run with a long text; false when something did not happen.
+bool long_text_run(XServer& x, const char* torvanel, HelperOutput& listener, LongTextFigures& figures)
+{
+    x.drop_events();
+    const pid_t pid = launch({torvanel});
+    const Window window = x.wait_for_map(10000);
+    int ox = 0;
+    int oy = 0;
+    bool ok = window != 0;
+    if (ok) {
+        x.origin_of(window, ox, oy);
+        ok = wait_until(x, ox + kVoltInputX, oy + kVoltInputY, 0xFF0000, 5000);
+    }
+    const Area text{ox + kOhmText.x, oy + kOhmText.y, kOhmText.width, kOhmText.height};
+    const Area right_end{ox + kOhmRightEnd.x, oy + kOhmRightEnd.y, kOhmRightEnd.width, kOhmRightEnd.height};
+    if (ok) {
+        x.move_and_click(ox + kOhmInputX, oy + kOhmInputY);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        (void)listener.lines();
+        const std::vector<unsigned long> empty = x.area(text.x, text.y, text.width, text.height);
+        const Clock::time_point pressed = Clock::now();
+        const double pressed_monotonic = monotonic_ms();
+        x.type_key(XK_v, true);
+        const double shown = until_changed(x, text, empty, pressed, 20000);
+        ok = shown >= 0;
+        if (ok) {
+            figures.paste_shown.values.push_back(shown);
+        } else {
+            std::fprintf(stderr, "the pasted text was never shown\n");
+        }
+        // The listener hears of the insertion when the bridge is on.
+        const Clock::time_point waiting = Clock::now();
+        bool heard = false;
+        while (ok && !heard && ms_since(waiting) < 10000) {
+            for (const std::string& line : listener.lines()) {
+                char detail[32] = {};
+                long length = 0;
+                double at = 0;
+                if (std::sscanf(line.c_str(), "text-changed %31s %ld %lf", detail, &length, &at) == 3 &&
+                    std::strcmp(detail, "insert") == 0 && length == kPastedDigits) {
+                    figures.paste_heard.values.push_back(at - pressed_monotonic);
+                    heard = true;
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        if (ok && !heard) {
+            std::fprintf(stderr, "the listener never heard of the paste: is the accessibility bridge on?\n");
+            ok = false;
+        }
+    }
+    if (ok) {
+        // The focus leaves the box while its caret is shown (End restarts the blinking).
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        x.type_key(XK_End);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        const std::vector<unsigned long> with_caret =
+            x.area(right_end.x, right_end.y, right_end.width, right_end.height);
+        const Clock::time_point clicked = Clock::now();
+        x.move_and_click(ox + kAmpereInputX, oy + kAmpereInputY);
+        const double repainted = until_changed(x, right_end, with_caret, clicked, 20000);
+        ok = repainted >= 0;
+        if (ok) {
+            figures.repaint.values.push_back(repainted);
+        } else {
+            std::fprintf(stderr, "the box never lost its caret\n");
+        }
+    }
+    if (ok) {
+        x.move_and_click(ox + kOhmInputX, oy + kOhmInputY);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+        const double before = cpu_ms(pid);
+        const Clock::time_point start = Clock::now();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5000));
+        const double used = cpu_ms(pid) - before;
+        figures.idle_cpu.values.push_back(100.0 * used / ms_since(start));
+    }
+    if (ok) {
+        x.drop_events();
+        x.move_and_click(ox + kCalcoloX, oy + kCalcoloY, false);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const Clock::time_point clicked = Clock::now();
+        x.release_button();
+        const Window message = x.wait_for_map(20000);
+        ok = message != 0;
+        if (ok) {
+            figures.message_shown.values.push_back(ms_since(clicked));
+        } else {
+            std::fprintf(stderr, "no message box\n");
+        }
+    }
+    stop_and_peak_rss_mib(pid);
+    return ok;
+}
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s TORVANEL BARE_WINDOW [RUNS]\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s TORVANEL BARE_WINDOW HELPER [RUNS]\n", argv[0]);
         return 2;
     }
-    const int runs = argc > 3 ? std::atoi(argv[3]) : 20;
+    const int runs = argc > 4 ? std::atoi(argv[4]) : 20;
     XServer x;
     Samples map_torvanel, map_bare, rss_torvanel, rss_bare, click_to_result;
     int failures = 0;
@@ -205,7 +468,7 @@ int main(int argc, char* argv[])
         for (int which = 0; which < 2; ++which) {
             const bool is_torvanel = which == (run % 2); // alternate who goes first
             const Clock::time_point start = Clock::now();
-            const pid_t pid = launch(argv[is_torvanel ? 1 : 2]);
+            const pid_t pid = launch({argv[is_torvanel ? 1 : 2]}, {"DBUS_SESSION_BUS_ADDRESS"});
             const Window window = x.wait_for_map(10000);
             const double mapped_ms = ms_since(start);
             if (window == 0) {
@@ -229,18 +492,15 @@ int main(int argc, char* argv[])
                     x.move_and_click(ox + kAmpereInputX, oy + kAmpereInputY);
                     x.type_digit('3');
                     std::this_thread::sleep_for(std::chrono::milliseconds(150));
-                    const std::vector<unsigned long> before =
-                        x.area(ox + kVoltOutputX, oy + kVoltOutputY, kVoltOutputW, kVoltOutputH);
+                    const Area result{ox + kVoltOutputX, oy + kVoltOutputY, kVoltOutputW, kVoltOutputH};
+                    const std::vector<unsigned long> before = x.area(result.x, result.y, result.width, result.height);
                     x.move_and_click(ox + kCalcoloX, oy + kCalcoloY, false);
                     std::this_thread::sleep_for(std::chrono::milliseconds(50));
                     const Clock::time_point clicked = Clock::now();
                     x.release_button(); // the click happens on release
-                    bool changed = false;
-                    while (ms_since(clicked) < 2000 && !changed) {
-                        changed = x.area(ox + kVoltOutputX, oy + kVoltOutputY, kVoltOutputW, kVoltOutputH) != before;
-                    }
-                    if (changed) {
-                        click_to_result.values.push_back(ms_since(clicked));
+                    const double shown = until_changed(x, result, before, clicked, 2000);
+                    if (shown >= 0) {
+                        click_to_result.values.push_back(shown);
                     } else {
                         std::fprintf(stderr, "no result painted\n");
                         ++failures;
@@ -262,17 +522,56 @@ int main(int argc, char* argv[])
     std::printf("bare Qt window with the same widgets (floor):\n");
     map_bare.print("start to window mapped", "ms");
     rss_bare.print("peak resident memory", "MiB");
+
+    // A screen reader's side of AT-SPI, and 10 MB of digits on the clipboard.
+    LongTextFigures long_text;
+    int listener_fd = -1;
+    int clipboard_fd = -1;
+    const pid_t listener_pid = launch({argv[3], "listen"}, {}, &listener_fd);
+    HelperOutput listener(listener_fd);
+    const std::string digits = std::to_string(kPastedDigits);
+    const pid_t clipboard_pid =
+        launch({argv[3], "clipboard", digits.c_str()}, {"DBUS_SESSION_BUS_ADDRESS"}, &clipboard_fd);
+    HelperOutput clipboard(clipboard_fd);
+    if (!listener.wait_for("ready", 20000) || !clipboard.wait_for("ready", 20000)) {
+        std::fprintf(stderr, "the accessibility listener or the clipboard did not start\n");
+        ++failures;
+    } else {
+        const int long_runs = std::clamp(runs / 4, 1, 5);
+        for (int run = 0; run < long_runs; ++run) {
+            failures += long_text_run(x, argv[1], listener, long_text) ? 0 : 1;
+        }
+    }
+    kill(clipboard_pid, SIGTERM);
+    kill(listener_pid, SIGTERM);
+    waitpid(clipboard_pid, nullptr, 0);
+    waitpid(listener_pid, nullptr, 0);
+
+    std::printf("torvanel with 10 MB of digits pasted into OhmInput, accessibility bridge on, a text-change "
+                "listener registered:\n");
+    long_text.paste_shown.print("Ctrl+V to the text shown", "ms");
+    long_text.paste_heard.print("Ctrl+V to the listener told", "ms");
+    long_text.repaint.print("focus leaves the box to it repainted", "ms");
+    long_text.idle_cpu.print("CPU while the box has the focus", "%");
+    long_text.message_shown.print("CALCOLO click to the message box shown", "ms");
+
     if (map_torvanel.values.empty() || map_bare.values.empty()) {
         return 1;
     }
     const double start_ratio = map_torvanel.median() / map_bare.median();
     const double memory_ratio = rss_torvanel.median() / rss_bare.median();
-    std::printf("ratios torvanel / floor:\n");
-    std::printf("  start-up %.3f (target at most 1.10: %s)\n", start_ratio, start_ratio <= 1.10 ? "met" : "missed");
-    std::printf("  memory   %.3f (target at most 1.10: %s)\n", memory_ratio, memory_ratio <= 1.10 ? "met" : "missed");
-    if (!click_to_result.values.empty()) {
-        const double click = click_to_result.median();
-        std::printf("  click to result %.2f ms (target under 2 ms: %s)\n", click, click < 2 ? "met" : "missed");
-    }
+    int missed = 0;
+    std::printf("figures and targets:\n");
+    std::printf("  %-48s %10.3f      target at most 1.10: %s\n", "start-up, torvanel / bare window", start_ratio,
+                start_ratio <= 1.10 ? "met" : "missed");
+    std::printf("  %-48s %10.3f      target at most 1.10: %s\n", "peak memory, torvanel / bare window", memory_ratio,
+                memory_ratio <= 1.10 ? "met" : "missed");
+    missed += (start_ratio <= 1.10 ? 0 : 1) + (memory_ratio <= 1.10 ? 0 : 1);
+    verdict("CALCOLO click to result painted (median)", click_to_result, 1, "ms", missed);
+    verdict("10 MB paste to text shown", long_text.paste_shown, 1500, "ms", missed);
+    verdict("one repaint of that box (focus leaving it)", long_text.repaint, 20, "ms", missed);
+    verdict("CPU while it has the focus, caret blinking", long_text.idle_cpu, 5, "%", missed);
+    verdict("CALCOLO click to message box shown", long_text.message_shown, 300, "ms", missed);
+    std::printf("%d of 7 targets missed\n", missed);
     return failures == 0 ? 0 : 1;
 }
