@@ -6,7 +6,8 @@
 #   2. Root runs that line.
 #   3. The user runs scripts/run.sh again: it builds, and the calculator's window must
 #      appear on this machine's private X server and close normally.
-#   4. Root clones again and runs scripts/test.sh.
+#   4. Root clones again and runs scripts/package.sh, then scripts/test.sh; lintian's
+#      findings on the release package close the run.
 # The root is removed on every exit path and nothing stays mounted. Only debootstrap's
 # tarball of downloaded packages is kept, in /var/cache, refreshed weekly.
 # usage: scripts/fresh-machine-check.sh   (as root)
@@ -58,6 +59,7 @@ work=$(mktemp -d /var/tmp/torvanel-fresh-machine.XXXXXX)
 root=$work/root
 cleanup() {
   local status=$? pid mounts mounted
+  set +e # every part of the cleanup runs, whatever fails before it
   trap - INT TERM
   kill $(jobs -p) 2>/dev/null
   for pid in /proc/[0-9]*; do
@@ -146,9 +148,17 @@ export root
 in_background "$repo/tests/package/window_check.sh" --map-timeout 1800 \
   bash -c "as $user 'cd torvanel && scripts/run.sh'"
 
+step "root: scripts/package.sh"
+in_background as root "$clone && scripts/package.sh" >"$work/package.log" 2>&1 ||
+  { tail -n 30 "$work/package.log"; exit 1; }
+tail -n 1 "$work/package.log"
+
 step "root: scripts/test.sh"
-test_as_root() { as root "$clone && scripts/test.sh" 2>&1 | tee "$work/test.log"; }
+test_as_root() { as root "cd torvanel && scripts/test.sh" 2>&1 | tee "$work/test.log"; }
 in_background test_as_root
+
+step "lintian on the release package"
+as root "lintian --display-info --tag-display-limit 0 --fail-on error torvanel/build/release/torvanel_*.deb"
 echo "=== [fresh machine] summary ==="
 grep -E '^=== |tests passed|tests failed|^\[  PASSED  \]|^\[  FAILED  \]' "$work/test.log"
 step "passed"

@@ -10,6 +10,7 @@ shift
 scratch=$(mktemp -d)
 helpers=()
 cleanup() {
+  set +e # a helper that already ended must not stop the cleanup
   for pid in "${helpers[@]}"; do kill "$pid" 2>/dev/null; done
   wait 2>/dev/null
   rm -rf "$scratch"

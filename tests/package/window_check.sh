@@ -15,6 +15,7 @@ scratch=$(mktemp -d)
 helpers=()
 program=""
 cleanup() {
+  set +e # a helper that already ended must not stop the cleanup
   [ -n "$program" ] && kill "$program" 2>/dev/null
   for pid in "${helpers[@]}"; do kill "$pid" 2>/dev/null; done
   wait 2>/dev/null
