@@ -86,26 +86,23 @@ void LongTextView::scroll(const QString& text, qsizetype cursor, int width)
     if (cursor < view_start_) {
         view_start_ = cursor;
         view_offset_ = 0;
-    }
-    if (cursor - view_start_ > kMargin) {
-        // Far to the right of the view: the caret goes to the right edge.
-        cover(text, cursor, cursor);
-        set_left(slice_x(cursor) - width + 1);
-        return;
+    } else if (cursor - view_start_ > kMargin) {
+        // Far right of the view: as if the line ended just left of the caret.
+        view_start_ = cursor;
+        view_offset_ = -width - 1;
     }
     cover(text, view_start_, cursor);
-    const bool whole_text = slice_start_ == 0 && slice_end_ == size;
-    const int text_end = slice_x(size > slice_end_ ? slice_end_ : size);
+    const int text_end = slice_x(slice_end_);
     const int caret = slice_x(cursor);
     int left = left_x();
-    if (whole_text && text_end - slice_x(0) + 1 <= width) {
-        left = slice_x(0);
+    if (slice_start_ == 0 && slice_end_ == size && text_end - slice_x(0) + 1 <= width) {
+        left = slice_x(0); // the whole text fits
     } else if (caret - left >= width) {
         left = caret - width + 1;
     } else if (caret - left < 0) {
         left = caret;
     } else if (slice_end_ == size && text_end + 1 - left < width) {
-        left = text_end + 1 - width;
+        left = text_end + 1 - width; // the end of the text stays at the right edge
     }
     if (slice_start_ == 0) {
         left = std::max(left, slice_x(0));
