@@ -27,6 +27,13 @@ constexpr int kVerticalMargin = 1;
 // Characters around the caret that an input method sees.
 constexpr qsizetype kSurroundingText = 512;
 
+// The text a paste key takes: Ctrl+Shift+Insert pastes the X11 selection.
+QString clipboard_text(const QKeyEvent& key)
+{
+    const bool selection = key.key() == Qt::Key_Insert && key.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+    return QGuiApplication::clipboard()->text(selection ? QClipboard::Selection : QClipboard::Clipboard);
+}
+
 // The keys QLineEdit types as text (QInputControl's rules for a single line).
 bool types_text(const QKeyEvent* event)
 {
@@ -284,10 +291,13 @@ void EntryBox::redo_any()
 
 void EntryBox::paste_from(QClipboard::Mode mode)
 {
-    if (isReadOnly()) {
-        return;
+    if (!isReadOnly()) {
+        paste_text(QGuiApplication::clipboard()->text(mode), mode);
     }
-    const QString pasted = QGuiApplication::clipboard()->text(mode);
+}
+
+void EntryBox::paste_text(const QString& pasted, QClipboard::Mode mode)
+{
     if (long_mode_) {
         if (!pasted.isEmpty() || long_text_.has_selection()) {
             long_edit(long_text_.insert(pasted, LongText::Kind::Other));
@@ -298,7 +308,6 @@ void EntryBox::paste_from(QClipboard::Mode mode)
     } else if (mode == QClipboard::Clipboard) {
         paste();
     } else {
-        deselect();
         insert(pasted);
     }
 }
@@ -322,9 +331,12 @@ void EntryBox::keyPressEvent(QKeyEvent* event)
     } else if (key->matches(QKeySequence::Redo) && !isReadOnly() && !isRedoAvailable() && can_redo_any()) {
         redo_any();
     } else if (key->matches(QKeySequence::Paste) && !isReadOnly()) {
-        paste_from(key->key() == Qt::Key_Insert && key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)
-                       ? QClipboard::Selection
-                       : QClipboard::Clipboard);
+        const QString pasted = clipboard_text(*key);
+        if (makes_long_text(pasted.size())) {
+            paste_text(pasted, QClipboard::Clipboard);
+        } else {
+            QLineEdit::keyPressEvent(key);
+        }
     } else if (types_text(key) && !isReadOnly() && makes_long_text(key->text().size())) {
         const auto [start, end] = selection();
         enter_long_mode_by(start, end, key->text(), LongText::Kind::Typing);
@@ -354,9 +366,7 @@ void EntryBox::long_key_press(QKeyEvent* event)
     } else if (event->matches(QKeySequence::Copy)) {
         long_copy(QClipboard::Clipboard);
     } else if (event->matches(QKeySequence::Paste)) {
-        paste_from(event->key() == Qt::Key_Insert && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)
-                       ? QClipboard::Selection
-                       : QClipboard::Clipboard);
+        paste_text(clipboard_text(*event), QClipboard::Clipboard);
     } else if (event->matches(QKeySequence::Cut)) {
         if (long_text_.has_selection()) {
             long_copy(QClipboard::Clipboard);
@@ -584,8 +594,11 @@ void EntryBox::mouseReleaseEvent(QMouseEvent* event)
     const bool pastes_selection =
         event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly();
     if (!long_mode_) {
-        if (pastes_selection && makes_long_text(clipboard->text(QClipboard::Selection).size())) {
-            paste_from(QClipboard::Selection);
+        // A middle click pastes the X11 selection where it clicked, with nothing selected.
+        const QString pasted = pastes_selection ? clipboard->text(QClipboard::Selection) : QString();
+        if (pastes_selection && makes_long_text(pasted.size() + selectedText().size())) {
+            deselect();
+            paste_text(pasted, QClipboard::Selection);
         } else {
             QLineEdit::mouseReleaseEvent(event);
         }

@@ -90,6 +90,8 @@ private:
     void undo_any();
     void redo_any();
     void paste_from(QClipboard::Mode mode);
+    // `mode` tells a stock box which of QLineEdit's pastes to make of a short result.
+    void paste_text(const QString& pasted, QClipboard::Mode mode);
 
     // Long-text mode.
     void long_key_press(QKeyEvent* event);
