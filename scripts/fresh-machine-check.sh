@@ -58,7 +58,7 @@ mirror=$(debian_mirror)
 work=$(mktemp -d /var/tmp/torvanel-fresh-machine.XXXXXX)
 root=$work/root
 cleanup() {
-  local status=$? pid mounts mounted
+  local status=$? pid mounted
   set +e # every part of the cleanup runs, whatever fails before it
   trap - INT TERM
   kill $(jobs -p) 2>/dev/null
@@ -67,10 +67,10 @@ cleanup() {
   done
   wait
   # Deepest first; never remove the folder while anything below it is still mounted.
-  mounts=$(awk -v root="$root" '$2 == root || index($2, root "/") == 1 { print $2 }' /proc/mounts | sort -r)
-  for mounted in $mounts; do umount "$mounted" 2>/dev/null || umount -l "$mounted"; done
-  if awk -v root="$root" 'index($2, root) == 1 { found = 1 } END { exit !found }' /proc/mounts; then
-    echo "still mounted below $root; left in place" >&2
+  mounts_below() { awk -v top="$work/" 'index($2, top) == 1 { print $2 }' /proc/mounts | sort -r; }
+  for mounted in $(mounts_below); do umount "$mounted" 2>/dev/null || umount -l "$mounted"; done
+  if [ -n "$(mounts_below)" ]; then
+    echo "still mounted below $work; left in place" >&2
   else
     rm -rf "$work"
   fi
@@ -115,7 +115,7 @@ mount --make-private "$root/dev"
 mount -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts"
 mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm"
 
-git -C "$repo" bundle create "$root/srv/torvanel.bundle" HEAD 2>/dev/null
+git -C "$repo" bundle create --quiet "$root/srv/torvanel.bundle" HEAD
 chroot "$root" useradd --create-home --shell /bin/bash "$user"
 ! chroot "$root" sh -c 'command -v sudo' >/dev/null || { echo "the root has sudo" >&2; exit 1; }
 
