@@ -1,10 +1,14 @@
 #include "gui/gui_fixture.hpp"
 
 #include <QApplication>
+#include <QImage>
+#include <QLabel>
 #include <QTest>
 
+#include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace torvanel {
 namespace {
@@ -18,12 +22,16 @@ public:
     }
     ~PaintRecorder() override { QApplication::instance()->removeEventFilter(this); }
     std::set<std::string> painted;
+    std::vector<std::string> order;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && watched != &window_ && watched->parent() == &window_) {
             painted.insert(watched->objectName().toStdString());
+            order.push_back("paint " + watched->objectName().toStdString());
+        } else if (event->type() == QEvent::ToolTipChange) {
+            order.push_back("tooltip " + watched->objectName().toStdString());
         }
         return false;
     }
@@ -52,6 +60,37 @@ TEST_F(Repaint, ACalculationRepaintsTheButtonAndWhatItChanged)
     // is the same the second time.
     EXPECT_EQ(first, (std::set<std::string>{"CALCOLO", "VoltOutput"}));
     EXPECT_EQ(again, (std::set<std::string>{"CALCOLO"}));
+}
+
+TEST_F(Repaint, TheResultIsPaintedBeforeItsTooltipIsSet)
+{
+    type_into("OhmInput", "2");
+    type_into("AmpereInput", "3");
+    QTest::qWait(20);
+    PaintRecorder recorder(calculator->window());
+    click("CALCOLO");
+    const auto& order = recorder.order;
+    const auto painted = std::find(order.begin(), order.end(), "paint VoltOutput");
+    const auto described = std::find(order.begin(), order.end(), "tooltip VoltOutput");
+    ASSERT_NE(described, order.end());
+    EXPECT_LT(painted, described);
+}
+
+TEST_F(Repaint, AResultStandsWhereAStockFramedLabelPutsIt)
+{
+    type_into("OhmInput", "2");
+    type_into("AmpereInput", "3");
+    click("CALCOLO");
+    auto* result = widget_as<QLabel>("VoltOutput");
+    QLabel stock(result->text());
+    stock.setFont(result->font());
+    stock.setPalette(result->palette());
+    stock.setAutoFillBackground(true);
+    stock.setFrameStyle(result->frameStyle());
+    stock.setAlignment(result->alignment());
+    stock.resize(result->size());
+    ASSERT_EQ(result->text(), QStringLiteral("6"));
+    EXPECT_EQ(result->grab().toImage(), stock.grab().toImage());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "window/qt/calculator_window.hpp"
 
 #include "window/qt/entry_box.hpp"
+#include "window/qt/glyph_preload.hpp"
 #include "window/qt/qt_conversions.hpp"
 #include "window/qt/widget_factory.hpp"
 #include "window/value_descriptions.hpp"
@@ -72,11 +73,18 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host)
     form_.set_observer([this](const Control& control, PropertyName property) { note_change(control, property); });
     // The first number read and written pays for starting the C++ library's conversions
     // (binding and paging in from_chars, to_chars and their tables: about 0.1 ms, more
-    // than the rest of a calculation). That happens here, once the program idles after
-    // start-up, and not in the user's first click.
+    // than the rest of a calculation), and a result's first digits pay for loading their
+    // glyphs. That happens here, once the program idles after start-up, and not in the
+    // user's first click.
     QTimer::singleShot(0, this, [this] {
         (void)reading_description("1", host_.decimal_separator(), Unit::Volt);
         (void)result_description("1", host_.decimal_separator(), Unit::Volt);
+        const QString result_characters = QStringLiteral("0123456789E+-") + QChar(host_.decimal_separator());
+        for (const auto& [control, widget] : widgets_) {
+            if (control->kind() == ControlKind::Label && control->description().unit != Unit::None) {
+                preload_glyphs(*widget, result_characters);
+            }
+        }
     });
 }
 
@@ -101,9 +109,7 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
             // The handler's changes are shown when it ends, each once, with its final value.
             showing_later_ = true;
             host_.click(model);
-            show_pending();
-            // The result goes to the screen now, ahead of the released button (see eventFilter).
-            QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+            show_pending(PaintFirst::Yes);
             if (&model == &form_.CALCOLO) {
                 show_readings();
             }
@@ -129,7 +135,7 @@ void CalculatorWindow::hand_typing_to_host(TextBox& box, std::string text)
     host_.type_text(box, std::move(text));
     typing_into_ = nullptr;
     if (!typed_text_shown_) {
-        show_text_box_text(box);
+        show_property(box, PropertyName::Text);
     }
 }
 
@@ -166,13 +172,19 @@ void CalculatorWindow::note_change(const Control& control, PropertyName property
     }
 }
 
-void CalculatorWindow::show_pending()
+void CalculatorWindow::show_pending(PaintFirst paint_first)
 {
     showing_later_ = false;
     const auto pending = std::move(pending_);
     pending_.clear();
     for (const auto& [control, property] : pending) {
-        show_property(*control, property);
+        show_look(*control, property);
+    }
+    if (paint_first == PaintFirst::Yes) {
+        QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+    }
+    for (const auto& [control, property] : pending) {
+        describe(*control, property);
     }
 }
 
@@ -217,10 +229,6 @@ void CalculatorWindow::show_text_box_text(const TextBox& box)
 {
     QWidget* widget = widget_of(box);
     if (auto* entry_box = qobject_cast<EntryBox*>(widget)) {
-        if (box.description().unit != Unit::None) {
-            // What was read from the old text no longer holds.
-            set_description(box, to_qstring(notation_examples(host_.decimal_separator(), box.description().unit)));
-        }
         if (&box == typing_into_) {
             typed_text_shown_ = true;
             return;
@@ -240,6 +248,12 @@ void CalculatorWindow::show_text_box_text(const TextBox& box)
 }
 
 void CalculatorWindow::show_property(const Control& control, PropertyName property)
+{
+    show_look(control, property);
+    describe(control, property);
+}
+
+void CalculatorWindow::show_look(const Control& control, PropertyName property)
 {
     QWidget* widget = widget_of(control);
     if (widget == nullptr) {
@@ -266,18 +280,29 @@ void CalculatorWindow::show_property(const Control& control, PropertyName proper
         auto* label_widget = static_cast<QLabel*>(widget);
         if (property == PropertyName::Caption) {
             label_widget->setText(to_qstring(label->Caption.get()));
-            if (label->description().unit != Unit::None) {
-                const std::string reading =
-                    result_description(label->Caption.get(), host_.decimal_separator(), label->description().unit);
-                label_widget->setToolTip(to_qstring(reading));
-                // A screen reader keeps the row and column beside the value.
-                label_widget->setAccessibleDescription(
-                    quantity_and_column(*label) +
-                    (reading.empty() ? QString() : QStringLiteral(": ") + to_qstring(reading)));
-            }
         } else if (property == PropertyName::Background) {
             set_background(widget, QPalette::Window, label->Background);
         }
+    }
+}
+
+void CalculatorWindow::describe(const Control& control, PropertyName property)
+{
+    QWidget* widget = widget_of(control);
+    const Unit unit = control.description().unit;
+    if (widget == nullptr) {
+        return;
+    }
+    if (unit != Unit::None && control.kind() == ControlKind::TextBox && property == PropertyName::Text) {
+        // What was read from the old text no longer holds.
+        set_description(control, to_qstring(notation_examples(host_.decimal_separator(), unit)));
+    } else if (unit != Unit::None && control.kind() == ControlKind::Label && property == PropertyName::Caption) {
+        const auto& label = static_cast<const Label&>(control);
+        const std::string reading = result_description(label.Caption.get(), host_.decimal_separator(), unit);
+        widget->setToolTip(to_qstring(reading));
+        // A screen reader keeps the row and column beside the value.
+        widget->setAccessibleDescription(quantity_and_column(label) +
+                                         (reading.empty() ? QString() : QStringLiteral(": ") + to_qstring(reading)));
     }
     screen_reader_.shown(control, property);
 }

@@ -31,8 +31,14 @@ private:
     void set_tab_order();
     void hand_typing_to_host(TextBox& box, std::string text);
     void note_change(const Control& control, PropertyName property);
-    void show_pending();
+    enum class PaintFirst { No, Yes };
+    // Shows the changes a click's handler made. With PaintFirst::Yes the window is
+    // painted between their looks and their descriptions (tooltips, accessible
+    // descriptions, announcements), so the result reaches the screen first.
+    void show_pending(PaintFirst paint_first = PaintFirst::No);
     void show_property(const Control& control, PropertyName property);
+    void show_look(const Control& control, PropertyName property);
+    void describe(const Control& control, PropertyName property);
     void show_text_box_text(const TextBox& box);
     // After a calculation: each known entry box tells how its text was read.
     void show_readings();
