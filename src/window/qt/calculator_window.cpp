@@ -71,21 +71,6 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host)
     widget_of(form_.TESTO)->raise();
     set_tab_order();
     form_.set_observer([this](const Control& control, PropertyName property) { note_change(control, property); });
-    // The first number read and written pays for starting the C++ library's conversions
-    // (binding and paging in from_chars, to_chars and their tables: about 0.1 ms, more
-    // than the rest of a calculation), and a result's first digits pay for loading their
-    // glyphs. That happens here, once the program idles after start-up, and not in the
-    // user's first click.
-    QTimer::singleShot(0, this, [this] {
-        (void)reading_description("1", host_.decimal_separator(), Unit::Volt);
-        (void)result_description("1", host_.decimal_separator(), Unit::Volt);
-        const QString result_characters = QStringLiteral("0123456789E+-") + QChar(host_.decimal_separator());
-        for (const auto& [control, widget] : widgets_) {
-            if (control->kind() == ControlKind::Label && control->description().unit != Unit::None) {
-                preload_glyphs(*widget, result_characters);
-            }
-        }
-    });
 }
 
 CalculatorWindow::~CalculatorWindow()
@@ -154,8 +139,32 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
+void CalculatorWindow::warm_up()
+{
+    // The first number read and written pays for starting the C++ library's conversions
+    // (binding and paging in from_chars, to_chars and their tables: about 0.1 ms, more
+    // than the rest of a calculation), and a result's first digits pay for loading their
+    // glyphs. That is paid here, once the window is on the screen, and not in the
+    // user's first click.
+    (void)reading_description("1", host_.decimal_separator(), Unit::Volt);
+    (void)result_description("1", host_.decimal_separator(), Unit::Volt);
+    const QString result_characters = QStringLiteral("0123456789E+-") + QChar(host_.decimal_separator());
+    std::vector<QFont> preloaded;
+    for (const auto& [control, widget] : widgets_) {
+        if (control->kind() == ControlKind::Label && control->description().unit != Unit::None &&
+            std::find(preloaded.begin(), preloaded.end(), widget->font()) == preloaded.end()) {
+            preload_glyphs(*widget, result_characters);
+            preloaded.push_back(widget->font());
+        }
+    }
+}
+
 bool CalculatorWindow::event(QEvent* event)
 {
+    if (event->type() == QEvent::Paint && !warmed_up_) {
+        warmed_up_ = true;
+        QTimer::singleShot(0, this, [this] { warm_up(); });
+    }
     // A message box about to open over the window: the window shows the state it reports on.
     if (event->type() == QEvent::WindowBlocked) {
         show_pending();

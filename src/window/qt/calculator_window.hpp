@@ -43,12 +43,15 @@ private:
     // After a calculation: each known entry box tells how its text was read.
     void show_readings();
     void set_description(const Control& control, const QString& description);
+    // Pays the first calculation's one-time costs ahead of the first click.
+    void warm_up();
 
     Form& form_;
     Host& host_;
     std::vector<std::pair<const Control*, QWidget*>> widgets_;
     const TextBox* typing_into_ = nullptr; // the box whose typing is being handed to the host
     bool typed_text_shown_ = false;        // the host took that typing into the model
+    bool warmed_up_ = false;               // warm_up() ran or is queued
     bool showing_later_ = false;           // a click's handler runs: changes wait in pending_
     std::vector<std::pair<const Control*, PropertyName>> pending_;
     ScreenReader screen_reader_;
