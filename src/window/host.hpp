@@ -63,10 +63,12 @@ public:
     // Ends the program at once: nothing after it in the handler runs.
     [[noreturn]] void end_program();
 
+    // Shows an error that left a handler or the delivery of an event; anything that is
+    // not a HostError gets a message of its own.
+    void report(const std::exception_ptr& failure);
+
 private:
     void run(Handler handler);
-    // Shows an error that left a handler; anything that is not a HostError gets a message of its own.
-    void report(const std::exception_ptr& failure);
 
     Form& form_;
     ProgramHandlers handlers_;

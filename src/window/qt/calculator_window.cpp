@@ -101,23 +101,33 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
         });
     } else if (auto* entry_box = qobject_cast<EntryBox*>(widget)) {
         auto& box = static_cast<TextBox&>(control);
-        connect(entry_box, &EntryBox::textEdited, this,
-                [this, &box](const QString& text) { hand_typing_to_host(box, text.toStdString()); });
+        connect(entry_box, &EntryBox::textEdited, this, [this, &box](const QString& text) {
+            hand_typing_to_host(box, [&text] { return text.toStdString(); });
+        });
     } else if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
         auto& box = static_cast<TextBox&>(control);
         // Only the user's edits: the program's are shown with signals blocked.
-        connect(text_edit, &QPlainTextEdit::textChanged, this,
-                [this, &box, text_edit] { hand_typing_to_host(box, text_from_display(text_edit->toPlainText())); });
+        connect(text_edit, &QPlainTextEdit::textChanged, this, [this, &box, text_edit] {
+            hand_typing_to_host(box, [text_edit] { return text_from_display(text_edit->toPlainText()); });
+        });
     }
 }
 
-void CalculatorWindow::hand_typing_to_host(TextBox& box, std::string text)
+void CalculatorWindow::hand_typing_to_host(TextBox& box, const std::function<std::string()>& typed_text)
 {
     // The box already shows the text, converted once into the model; it is shown back
     // only when the host refused it.
     typing_into_ = &box;
     typed_text_shown_ = false;
-    host_.type_text(box, std::move(text));
+    try {
+        host_.type_text(box, typed_text());
+    } catch (...) {
+        // Even the model's copy of a huge text may not fit in memory: the box keeps what
+        // was typed, the user is told, and the next edit hands the whole text over again.
+        typing_into_ = nullptr;
+        host_.report(std::current_exception());
+        return;
+    }
     typing_into_ = nullptr;
     if (!typed_text_shown_) {
         show_property(box, PropertyName::Text);

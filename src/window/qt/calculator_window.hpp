@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,7 +30,7 @@ private:
     QWidget* widget_of(const Control& control) const;
     void connect_events(Control& control, QWidget* widget);
     void set_tab_order();
-    void hand_typing_to_host(TextBox& box, std::string text);
+    void hand_typing_to_host(TextBox& box, const std::function<std::string()>& typed_text);
     void note_change(const Control& control, PropertyName property);
     enum class PaintFirst { No, Yes };
     // Shows the changes a click's handler made. With PaintFirst::Yes the window is
