@@ -13,17 +13,11 @@ build=${TORVANEL_BENCH_BUILD:-build/release}
 cmake --preset release -B "$build" -DTORVANEL_BENCH=ON >/dev/null
 cmake --build "$build"
 
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-chmod 700 "$XDG_RUNTIME_DIR"
-display=:$((100 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 50); do
-  DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break || sleep 0.1
-done
+source scripts/private-display.sh
+start_xvfb
+use_private_runtime_dir
 # The session bus starts the accessibility bus and its registry when first asked.
 # Its daemons' notices are left out of the report.
-DISPLAY=$display dbus-run-session -- "$build/bench/torvanel_startup_bench" \
+DISPLAY=$x_display dbus-run-session -- "$build/bench/torvanel_startup_bench" \
   "$build/src/app/torvanel" "$build/bench/torvanel_bare_window" "$build/bench/torvanel_bench_helper" "${1:-20}" \
   2> >(grep -v -e '^dbus-daemon\[' -e '^SpiRegistry' >&2)

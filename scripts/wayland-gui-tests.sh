@@ -7,37 +7,12 @@
 set -euo pipefail
 gui_tests=$(realpath "$1")
 shift
-scratch=$(mktemp -d)
-helpers=()
-cleanup() {
-  set +e # a helper that already ended must not stop the cleanup
-  for pid in "${helpers[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-trap 'exit 143' TERM
-fail() {
-  echo "FAIL: $*"
-  for log in "$scratch"/xvfb.log "$scratch"/weston.log; do
-    [ -s "$log" ] && { echo "--- $(basename "$log") ---"; cat "$log"; }
-  done
-  exit 1
-}
-wait_for() { # SECONDS COMMAND...: true once COMMAND succeeds
-  local tries=$(($1 * 10))
-  shift
-  for ((i = 0; i < tries; i++)); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-  return 1
-}
+# shellcheck source=private-display.sh
+source "$(dirname "$(realpath "$0")")/private-display.sh"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-helpers+=($!)
-wait_for 10 test -s "$scratch/display" || fail "Xvfb did not start"
-
-export XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-DISPLAY=:$(cat "$scratch/display") weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 \
+start_xvfb
+use_private_runtime_dir
+DISPLAY=$x_display weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 \
   --no-config --idle-time=0 --socket=torvanel-tests >"$scratch/weston.log" 2>&1 &
 weston=$!
 helpers+=("$weston")
