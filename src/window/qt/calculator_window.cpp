@@ -92,6 +92,11 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, &model] {
             // The handler's changes are shown when it ends, each once, with its final value.
+            // A click never works on a text other than the one shown: a text the model
+            // could not take yet is handed over first.
+            if (!hand_over_refused_typing()) {
+                return;
+            }
             showing_later_ = true;
             host_.click(model);
             show_pending(PaintFirst::Yes);
@@ -101,37 +106,56 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
         });
     } else if (auto* entry_box = qobject_cast<EntryBox*>(widget)) {
         auto& box = static_cast<TextBox&>(control);
-        connect(entry_box, &EntryBox::textEdited, this, [this, &box](const QString& text) {
-            hand_typing_to_host(box, [&text] { return text.toStdString(); });
-        });
+        connect(entry_box, &EntryBox::textEdited, this, [this, &box] { hand_typing_to_host(box); });
     } else if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
         auto& box = static_cast<TextBox&>(control);
         // Only the user's edits: the program's are shown with signals blocked.
-        connect(text_edit, &QPlainTextEdit::textChanged, this, [this, &box, text_edit] {
-            hand_typing_to_host(box, [text_edit] { return text_from_display(text_edit->toPlainText()); });
-        });
+        connect(text_edit, &QPlainTextEdit::textChanged, this, [this, &box] { hand_typing_to_host(box); });
     }
 }
 
-void CalculatorWindow::hand_typing_to_host(TextBox& box, const std::function<std::string()>& typed_text)
+std::string CalculatorWindow::shown_text(const TextBox& box) const
+{
+    QWidget* widget = widget_of(box);
+    if (auto* entry_box = qobject_cast<EntryBox*>(widget)) {
+        return entry_box->full_text().toStdString();
+    }
+    if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
+        return text_from_display(text_edit->toPlainText());
+    }
+    return box.Text.get();
+}
+
+bool CalculatorWindow::hand_typing_to_host(TextBox& box)
 {
     // The box already shows the text, converted once into the model; it is shown back
     // only when the host refused it.
     typing_into_ = &box;
     typed_text_shown_ = false;
     try {
-        host_.type_text(box, typed_text());
+        host_.type_text(box, shown_text(box));
+        typing_into_ = nullptr;
+        if (!typed_text_shown_) {
+            show_property(box, PropertyName::Text);
+        }
     } catch (...) {
         // Even the model's copy of a huge text may not fit in memory: the box keeps what
-        // was typed, the user is told, and the next edit hands the whole text over again.
+        // was typed, the user is told, and the text is handed over again before a click.
         typing_into_ = nullptr;
+        if (std::find(refused_typing_.begin(), refused_typing_.end(), &box) == refused_typing_.end()) {
+            refused_typing_.push_back(&box);
+        }
         host_.report(std::current_exception());
-        return;
+        return false;
     }
-    typing_into_ = nullptr;
-    if (!typed_text_shown_) {
-        show_property(box, PropertyName::Text);
-    }
+    std::erase(refused_typing_, &box);
+    return true;
+}
+
+bool CalculatorWindow::hand_over_refused_typing()
+{
+    const std::vector<TextBox*> boxes = refused_typing_;
+    return std::all_of(boxes.begin(), boxes.end(), [this](TextBox* box) { return hand_typing_to_host(*box); });
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
@@ -246,18 +270,14 @@ void CalculatorWindow::set_description(const Control& control, const QString& de
 
 void CalculatorWindow::show_text_box_text(const TextBox& box)
 {
+    if (&box == typing_into_) {
+        typed_text_shown_ = true;
+        return;
+    }
     QWidget* widget = widget_of(box);
     if (auto* entry_box = qobject_cast<EntryBox*>(widget)) {
-        if (&box == typing_into_) {
-            typed_text_shown_ = true;
-            return;
-        }
         entry_box->show_text(to_qstring(box.Text.get()));
     } else if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
-        if (&box == typing_into_) {
-            typed_text_shown_ = true;
-            return;
-        }
         const QString shown = text_for_display(box.Text.get());
         if (shown != text_edit->toPlainText()) {
             const QSignalBlocker no_echo(text_edit);

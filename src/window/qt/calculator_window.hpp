@@ -5,7 +5,6 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,7 +29,10 @@ private:
     QWidget* widget_of(const Control& control) const;
     void connect_events(Control& control, QWidget* widget);
     void set_tab_order();
-    void hand_typing_to_host(TextBox& box, const std::function<std::string()>& typed_text);
+    std::string shown_text(const TextBox& box) const;
+    // Hands the box's text to the host; false when that failed (reported, the box keeps it).
+    bool hand_typing_to_host(TextBox& box);
+    bool hand_over_refused_typing();
     void note_change(const Control& control, PropertyName property);
     enum class PaintFirst { No, Yes };
     // Shows the changes a click's handler made. With PaintFirst::Yes the window is
@@ -55,6 +57,7 @@ private:
     bool warmed_up_ = false;               // warm_up() ran or is queued
     bool showing_later_ = false;           // a click's handler runs: changes wait in pending_
     std::vector<std::pair<const Control*, PropertyName>> pending_;
+    std::vector<TextBox*> refused_typing_; // boxes whose shown text the model could not take
     ScreenReader screen_reader_;
 };
 
