@@ -13,6 +13,7 @@ build=${TORVANEL_BENCH_BUILD:-build/release}
 cmake --preset release -B "$build" -DTORVANEL_BENCH=ON >/dev/null
 cmake --build "$build"
 
+# shellcheck source=private-display.sh
 source scripts/private-display.sh
 start_xvfb
 use_private_runtime_dir

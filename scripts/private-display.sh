@@ -3,10 +3,10 @@
 # helper processes ended on every exit path, a failure that shows their logs, bounded
 # waits, and the X server itself. Sourcing it sets the EXIT and TERM traps.
 scratch=$(mktemp -d)
-helpers=() # processes to end when the script ends
+helpers=() # processes to end when the script ends, newest first
 cleanup() {
   set +e # a helper that already ended must not stop the cleanup
-  for pid in "${helpers[@]}"; do kill "$pid" 2>/dev/null; done
+  for ((i = ${#helpers[@]} - 1; i >= 0; i--)); do kill "${helpers[i]}" 2>/dev/null; done
   wait 2>/dev/null
   rm -rf "$scratch"
 }

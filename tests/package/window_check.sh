@@ -39,5 +39,6 @@ wmctrl -i -c "$window"
 wait_for 10 eval '! kill -0 "$program"' || fail "still running 10 s after its window was closed"
 status=0
 wait "$program" || status=$?
+unset 'helpers[-1]' # it has ended: its number may belong to another process by now
 [ "$status" -eq 0 ] || fail "ended with status $status after its window was closed"
 echo "closed by the window manager, exit status 0"

@@ -1,6 +1,5 @@
 #include "window/qt/glyph_preload.hpp"
 
-#include <QBackingStore>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
@@ -14,37 +13,27 @@ namespace {
 // sixteenths cover every such choice.
 constexpr int kSubPixelSteps = 16;
 
-// The glyph cache is chosen by the target's pixel format, so the image gets the
-// format of the window's own buffer where there is one.
-QImage::Format buffer_format(const QWidget& widget)
-{
-    QBackingStore* store = widget.window()->backingStore();
-    QPaintDevice* device = store != nullptr ? store->paintDevice() : nullptr;
-    if (device != nullptr && device->devType() == QInternal::Image) {
-        return static_cast<const QImage*>(device)->format();
-    }
-    return QImage::Format_RGB32;
-}
-
 } // namespace
 
 void preload_glyphs(const QWidget& widget, QStringView characters)
 {
+    const QString text = characters.toString();
     const qreal ratio = widget.devicePixelRatioF();
-    const int cell = 2 * widget.fontMetrics().height();
-    QImage image(QSize(cell, cell) * ratio, buffer_format(widget));
+    const int height = 2 * widget.fontMetrics().height();
+    const int width = widget.fontMetrics().horizontalAdvance(text) + 2;
+    // The glyph cache follows the font engine, not the image's pixel format; the font
+    // is sized for the image's resolution, so that resolution is the widget's.
+    QImage image(QSize(width, height) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
-    // The font is sized for the image's resolution: the widget's, so that the same
-    // font engine is used.
     image.setDotsPerMeterX(static_cast<int>(std::lround(widget.logicalDpiX() / 0.0254)));
     image.setDotsPerMeterY(static_cast<int>(std::lround(widget.logicalDpiY() / 0.0254)));
+    image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setFont(widget.font());
-    for (const QChar character : characters) {
-        for (int step = 0; step < kSubPixelSteps; ++step) {
-            const qreal offset = static_cast<qreal>(step) / (kSubPixelSteps * ratio);
-            painter.drawText(QPointF(offset, cell / 2.0), QString(character));
-        }
+    // Each glyph of the line lands on every sixteenth of a pixel once.
+    for (int step = 0; step < kSubPixelSteps; ++step) {
+        const qreal offset = static_cast<qreal>(step) / (kSubPixelSteps * ratio);
+        painter.drawText(QPointF(offset, height / 2.0), text);
     }
 }
 
