@@ -351,6 +351,18 @@ constexpr Area kOhmText{3120 / 15 + 20, 2040 / 15 + 6, 2535 / 15 - 24, 375 / 15 
 // OhmInput's right end, where the caret stands after a paste.
 constexpr Area kOhmRightEnd{3120 / 15 + 2535 / 15 - 20, 2040 / 15 + 3, 17, 375 / 15 - 6};
 
+// Milliseconds from releasing a click on CALCOLO until VoltOutput's pixels change, or -1.
+double click_calcolo_until_result(XServer& x, int ox, int oy)
+{
+    const Area result{ox + kVoltOutputX, oy + kVoltOutputY, kVoltOutputW, kVoltOutputH};
+    const std::vector<unsigned long> before = x.area(result.x, result.y, result.width, result.height);
+    x.move_and_click(ox + kCalcoloX, oy + kCalcoloY, false);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const Clock::time_point clicked = Clock::now();
+    x.release_button(); // the click happens on release
+    return until_changed(x, result, before, clicked, 2000);
+}
+
 constexpr long kPastedDigits = 10'000'000;
 
 struct LongTextFigures {
@@ -493,13 +505,7 @@ int main(int argc, char* argv[])
                     x.move_and_click(ox + kAmpereInputX, oy + kAmpereInputY);
                     x.type_digit('3');
                     std::this_thread::sleep_for(std::chrono::milliseconds(150));
-                    const Area result{ox + kVoltOutputX, oy + kVoltOutputY, kVoltOutputW, kVoltOutputH};
-                    const std::vector<unsigned long> before = x.area(result.x, result.y, result.width, result.height);
-                    x.move_and_click(ox + kCalcoloX, oy + kCalcoloY, false);
-                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                    const Clock::time_point clicked = Clock::now();
-                    x.release_button(); // the click happens on release
-                    const double shown = until_changed(x, result, before, clicked, 2000);
+                    const double shown = click_calcolo_until_result(x, ox, oy);
                     if (shown >= 0) {
                         click_to_result.values.push_back(shown);
                     } else {
@@ -510,13 +516,7 @@ int main(int argc, char* argv[])
             } else {
                 map_bare.values.push_back(mapped_ms);
                 std::this_thread::sleep_for(std::chrono::milliseconds(250));
-                const Area label{ox + kVoltOutputX, oy + kVoltOutputY, kVoltOutputW, kVoltOutputH};
-                const std::vector<unsigned long> before = x.area(label.x, label.y, label.width, label.height);
-                x.move_and_click(ox + kCalcoloX, oy + kCalcoloY, false);
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                const Clock::time_point clicked = Clock::now();
-                x.release_button();
-                const double shown = until_changed(x, label, before, clicked, 2000);
+                const double shown = click_calcolo_until_result(x, ox, oy);
                 if (shown >= 0) {
                     bare_click_to_label.values.push_back(shown);
                 } else {
