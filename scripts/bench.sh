@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # Build on every core of this machine unless the caller chose otherwise.
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
-scripts/setup.sh run xvfb xauth x11-utils libx11-dev libxtst-dev dbus-daemon dbus-bin at-spi2-core
+scripts/setup.sh run xvfb xauth x11-utils libx11-dev libxtst-dev libxdamage-dev dbus-daemon dbus-bin at-spi2-core
 build=${TORVANEL_BENCH_BUILD:-build/release}
 cmake --preset release -B "$build" -DTORVANEL_BENCH=ON >/dev/null
 cmake --build "$build"
