@@ -2,7 +2,8 @@
 // for each, the time from process start until its window is mapped (seen from
 // outside, as a MapNotify on the root window) and the peak resident memory; for
 // both the time from a CALCOLO click to the result painted on screen (in the bare
-// window, a plain Qt program setting a label, that is the floor Qt itself sets).
+// window, a plain Qt program setting a label, that is the floor Qt itself sets),
+// learnt from the X server's damage reports and, for comparison, by polling pixels.
 // These runs have no session bus, as on a desktop without accessibility.
 //
 // Then, with a screen reader's side of AT-SPI running (the helper's text-change
