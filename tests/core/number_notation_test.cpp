@@ -1,4 +1,5 @@
 #include "window/number_text.hpp"
+#include "window/value_descriptions.hpp"
 
 #include <gtest/gtest.h>
 
@@ -60,10 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
                       NotationCase{"KiloOhmSign", "2.2 k\u03a9", Unit::Ohm, NumberProblem::None, "2.2e3"},
                       NotationCase{"OhmSign", "2.2k\u2126", Unit::Ohm, NumberProblem::None, "2.2e3"},
                       NotationCase{"OhmWord", "330 ohm", Unit::Ohm, NumberProblem::None, "330"},
+                      NotationCase{"OhmWordCapital", "330 Ohm", Unit::Ohm, NumberProblem::None, "330"},
+                      NotationCase{"OhmWordUpper", "330 OHM", Unit::Ohm, NumberProblem::None, "330"},
                       NotationCase{"UnitWithExponent", "1e3 V", Unit::Volt, NumberProblem::None, "1e3"},
                       NotationCase{"ResistorCode", "4k7", Unit::Ohm, NumberProblem::None, "4.7e3"},
                       NotationCase{"ResistorCodeR", "4R7", Unit::Ohm, NumberProblem::None, "4.7"},
                       NotationCase{"ResistorCodeLeadingR", "R47", Unit::Ohm, NumberProblem::None, "0.47"},
+                      NotationCase{"ResistorCodeLeadingPrefix", "k5", Unit::Ohm, NumberProblem::None, "0.5e3"},
                       NotationCase{"ResistorCodeZeroR", "0R22", Unit::Ohm, NumberProblem::None, "0.22"},
                       NotationCase{"ResistorCodeClosingR", "10R", Unit::Ohm, NumberProblem::None, "10"},
                       NotationCase{"ResistorCodeMega", "2M2", Unit::Ohm, NumberProblem::None, "2.2e6"},
@@ -129,6 +133,42 @@ TEST(EngineeringText, PrefixBetweenOneAndAThousandFifteenDigitsAtMost)
         EXPECT_EQ(engineering_text(c.value, ',', c.unit), c.comma_text) << c.value;
     }
     EXPECT_EQ(engineering_text(4700, '.', Unit::Ohm), "4.7 kΩ");
+}
+
+struct DescriptionCase {
+    const char* text;
+    char separator;
+    Unit unit;
+    const char* description;
+};
+
+TEST(ValueDescriptions, ReadingTellsTheValueReadOrWhyItIsRefused)
+{
+    const DescriptionCase cases[] = {
+        {"1m", ',', Unit::Ohm, "letto come 0,001 Ω"},
+        {" 2.2 kV", '.', Unit::Volt, "letto come 2200 V"},
+        {"abc", ',', Unit::Ohm, "non letto: non è un numero"},
+        {"2.5", ',', Unit::Volt, "non letto: usa l'altro separatore decimale"},
+        {"1e400", '.', Unit::Ampere, "non letto: numero fuori dai limiti"},
+        {"20 mA", ',', Unit::Volt, "non letto: valore in ampere, non in volt"},
+    };
+    for (const DescriptionCase& c : cases) {
+        EXPECT_EQ(reading_description(c.text, c.separator, c.unit), c.description) << c.text;
+    }
+}
+
+TEST(ValueDescriptions, ResultCaptionIsWrittenWithPrefixAndUnit)
+{
+    const DescriptionCase cases[] = {
+        {"", ',', Unit::Ohm, ""},
+        {"Errore", ',', Unit::Ohm, ""},
+        {"4700", ',', Unit::Ohm, "4,7 kΩ"},
+        {"-1,5E-07", ',', Unit::Ampere, "-150 nA"},
+        {"2.5E+15", '.', Unit::Volt, "2.5E+15 V"}, // beyond T: no prefix
+    };
+    for (const DescriptionCase& c : cases) {
+        EXPECT_EQ(result_description(c.text, c.separator, c.unit), c.description) << c.text;
+    }
 }
 
 } // namespace

@@ -55,6 +55,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"NegativeUnderflow", "-1e-400", '.', NumberProblem::None, 0},
                       ReadCase{"HugeNegativeExponent", "7e-99999999999999999999999", '.', NumberProblem::None, 0},
                       ReadCase{"ZeroWithHugeExponent", "0e99999999999999999999", '.', NumberProblem::None, 0},
+                      // Fraction digits move the leading digit down, not up: a tiny value, not an overflow.
+                      ReadCase{"UnderflowByFractionDigits", "0," + std::string(400, '0') + "1", ',',
+                               NumberProblem::None, 0},
                       ReadCase{"LongMantissaSmallExponent", "1" + std::string(400, '0') + "e-400", '.',
                                NumberProblem::None, 1},
                       ReadCase{"Empty", "", '.', NumberProblem::NotANumber},
@@ -138,7 +141,9 @@ TEST(NumberTextRoundTrip, FifteenDigitTextsReadBackToTheSameText)
 TEST(NumberFromTextLongInput, TenMillionCharactersAreReadOrRefused)
 {
     EXPECT_EQ(number_from_text("1" + std::string(10'000'000, '0'), '.').problem, NumberProblem::OutOfRange);
-    EXPECT_EQ(number_from_text("0." + std::string(10'000'000, '0') + "1", '.').value, 0.0);
+    const NumberReading tiny = number_from_text("0." + std::string(10'000'000, '0') + "1", '.');
+    EXPECT_EQ(tiny.problem, NumberProblem::None);
+    EXPECT_EQ(tiny.value, 0.0);
     EXPECT_EQ(number_from_text(std::string(10'000'000, '7') + "x", '.').problem, NumberProblem::NotANumber);
 }
 
