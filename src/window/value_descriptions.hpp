@@ -18,4 +18,8 @@ std::string result_description(std::string_view caption, char decimal_separator,
 // What an entry box tells before anything was read from it: how values may be written.
 std::string notation_examples(char decimal_separator, Unit unit);
 
+// What a box shows in place of a text too long to lay out: its start and its
+// length, "4k7 2,2 1E-3 (abc) x 9.81… (10 485 760 caratteri)".
+std::string held_text_summary(std::string_view text);
+
 } // namespace torvanel

@@ -1,6 +1,6 @@
 #include "window/qt/calculator_window.hpp"
 
-#include "window/qt/entry_box.hpp"
+#include "window/qt/held_text_box.hpp"
 #include "window/qt/glyph_preload.hpp"
 #include "window/qt/qt_conversions.hpp"
 #include "window/qt/widget_factory.hpp"
@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -97,33 +96,23 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
             if (!hand_over_refused_typing()) {
                 return;
             }
-            showing_later_ = true;
+            deferring_changes_ = true;
             host_.click(model);
             show_pending(PaintFirst::Yes);
             if (&model == &form_.CALCOLO) {
                 show_readings();
             }
         });
-    } else if (auto* entry_box = qobject_cast<EntryBox*>(widget)) {
+    } else if (auto* text_box = dynamic_cast<HeldTextBox*>(widget)) {
         auto& box = static_cast<TextBox&>(control);
-        connect(entry_box, &EntryBox::textEdited, this, [this, &box] { hand_typing_to_host(box); });
-    } else if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
-        auto& box = static_cast<TextBox&>(control);
-        // Only the user's edits: the program's are shown with signals blocked.
-        connect(text_edit, &QPlainTextEdit::textChanged, this, [this, &box] { hand_typing_to_host(box); });
+        text_box->on_user_edit([this, &box] { hand_typing_to_host(box); });
     }
 }
 
 std::string CalculatorWindow::shown_text(const TextBox& box) const
 {
-    QWidget* widget = widget_of(box);
-    if (auto* entry_box = qobject_cast<EntryBox*>(widget)) {
-        return entry_box->full_text().toStdString();
-    }
-    if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
-        return text_from_display(text_edit->toPlainText());
-    }
-    return box.Text.get();
+    const QString shown = dynamic_cast<const HeldTextBox&>(*widget_of(box)).full_text();
+    return box.description().multi_line ? text_from_display(shown) : shown.toStdString();
 }
 
 bool CalculatorWindow::hand_typing_to_host(TextBox& box)
@@ -131,11 +120,11 @@ bool CalculatorWindow::hand_typing_to_host(TextBox& box)
     // The box already shows the text, converted once into the model; it is shown back
     // only when the host refused it.
     typing_into_ = &box;
-    typed_text_shown_ = false;
+    model_took_typing_ = false;
     try {
         host_.type_text(box, shown_text(box));
         typing_into_ = nullptr;
-        if (!typed_text_shown_) {
+        if (!model_took_typing_) {
             show_property(box, PropertyName::Text);
         }
     } catch (...) {
@@ -208,7 +197,7 @@ bool CalculatorWindow::event(QEvent* event)
 
 void CalculatorWindow::note_change(const Control& control, PropertyName property)
 {
-    if (!showing_later_) {
+    if (!deferring_changes_) {
         show_property(control, property);
     } else if (std::find(pending_.begin(), pending_.end(), std::pair(&control, property)) == pending_.end()) {
         pending_.emplace_back(&control, property);
@@ -217,7 +206,7 @@ void CalculatorWindow::note_change(const Control& control, PropertyName property
 
 void CalculatorWindow::show_pending(PaintFirst paint_first)
 {
-    showing_later_ = false;
+    deferring_changes_ = false;
     const auto pending = std::move(pending_);
     pending_.clear();
     for (const auto& [control, property] : pending) {
@@ -271,19 +260,12 @@ void CalculatorWindow::set_description(const Control& control, const QString& de
 void CalculatorWindow::show_text_box_text(const TextBox& box)
 {
     if (&box == typing_into_) {
-        typed_text_shown_ = true;
+        model_took_typing_ = true;
         return;
     }
-    QWidget* widget = widget_of(box);
-    if (auto* entry_box = qobject_cast<EntryBox*>(widget)) {
-        entry_box->show_text(to_qstring(box.Text.get()));
-    } else if (auto* text_edit = qobject_cast<QPlainTextEdit*>(widget)) {
-        const QString shown = text_for_display(box.Text.get());
-        if (shown != text_edit->toPlainText()) {
-            const QSignalBlocker no_echo(text_edit);
-            text_edit->setPlainText(shown);
-        }
-    }
+    const std::string& text = box.Text.get();
+    dynamic_cast<HeldTextBox&>(*widget_of(box))
+        .show_text(box.description().multi_line ? text_for_display(text) : to_qstring(text));
 }
 
 void CalculatorWindow::show_property(const Control& control, PropertyName property)

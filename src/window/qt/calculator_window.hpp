@@ -53,9 +53,9 @@ private:
     Host& host_;
     std::vector<std::pair<const Control*, QWidget*>> widgets_;
     const TextBox* typing_into_ = nullptr; // the box whose typing is being handed to the host
-    bool typed_text_shown_ = false;        // the host took that typing into the model
+    bool model_took_typing_ = false;       // the host put that typing into the model
     bool warmed_up_ = false;               // warm_up() ran or is queued
-    bool showing_later_ = false;           // a click's handler runs: changes wait in pending_
+    bool deferring_changes_ = false;       // a click's handler runs: changes wait in pending_
     std::vector<std::pair<const Control*, PropertyName>> pending_;
     std::vector<TextBox*> refused_typing_; // boxes whose shown text the model could not take
     ScreenReader screen_reader_;

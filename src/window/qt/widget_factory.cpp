@@ -1,6 +1,7 @@
 #include "window/qt/widget_factory.hpp"
 
 #include "window/qt/entry_box.hpp"
+#include "window/qt/help_box.hpp"
 #include "window/qt/qt_conversions.hpp"
 #include "window/value_descriptions.hpp"
 
@@ -10,7 +11,6 @@
 
 #include <QFont>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
 
@@ -70,10 +70,7 @@ QWidget* create_text_box(const Control& control, char decimal_separator, QWidget
         palette.setColor(QPalette::Text, qcolor_of(*description.text_colour));
     }
     if (description.multi_line) {
-        auto* widget = new QPlainTextEdit(parent);
-        widget->setTabChangesFocus(true);
-        widget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        auto* widget = new HelpBox(parent);
         widget->setAccessibleName(QStringLiteral("Testo di aiuto"));
         widget->setPalette(palette);
         return widget;

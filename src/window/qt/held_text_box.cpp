@@ -1,0 +1,163 @@
+#include "window/qt/held_text_box.hpp"
+
+#include "window/value_descriptions.hpp"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QWidget>
+
+namespace torvanel {
+namespace {
+
+// Keys that type their text: printable, without Ctrl, Alt or Meta.
+bool types_text(const QKeyEvent& event)
+{
+    const QString text = event.text();
+    const auto commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return !text.isEmpty() && text.front().isPrint() && (event.modifiers() & commands) == 0;
+}
+
+// Ctrl+Shift+Insert pastes the X11 selection, every other paste key the clipboard.
+QString clipboard_text_for(const QKeyEvent& event)
+{
+    const bool selection =
+        event.key() == Qt::Key_Insert && event.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+    return QGuiApplication::clipboard()->text(selection ? QClipboard::Selection : QClipboard::Clipboard);
+}
+
+} // namespace
+
+void HeldTextBox::show_text(const QString& text)
+{
+    if (text == full_text()) {
+        return;
+    }
+    undo_text_.reset();
+    set_whole(text);
+}
+
+void HeldTextBox::set_whole(const QString& text)
+{
+    if (text.size() >= kHeldLength) {
+        held_ = text;
+        editor().setProperty("readOnly", true);
+        set_shown_text(QString::fromStdString(held_text_summary(text.toStdString())));
+    } else {
+        held_.reset();
+        editor().setProperty("readOnly", false);
+        set_shown_text(text);
+    }
+}
+
+void HeldTextBox::replace_by_user(QString text)
+{
+    // By value: the text may be the undo text replaced here.
+    undo_text_ = full_text();
+    set_whole(text);
+    if (user_edit_) {
+        user_edit_();
+    }
+}
+
+bool HeldTextBox::insert_or_hold(const QString& inserted)
+{
+    if (held_ || shown_text().size() + inserted.size() < kHeldLength) {
+        return false;
+    }
+    const QString result = with_selection_replaced(inserted);
+    if (result.size() < kHeldLength) {
+        return false;
+    }
+    replace_by_user(result);
+    return true;
+}
+
+void HeldTextBox::user_edited(const QString& text_before)
+{
+    const QString text = shown_text();
+    if (text.size() >= kHeldLength) {
+        // An edit that came another way than the ones the box watches for.
+        held_ = text;
+        undo_text_ = text_before;
+        set_whole(text);
+    }
+    if (user_edit_) {
+        user_edit_();
+    }
+}
+
+bool HeldTextBox::key_press(QKeyEvent& event)
+{
+    if (held_) {
+        return held_key_press(event);
+    }
+    const bool undo = event.matches(QKeySequence::Undo) && !editor_can_undo();
+    const bool redo = event.matches(QKeySequence::Redo) && !editor_can_redo();
+    if ((undo || redo) && undo_text_) {
+        replace_by_user(*undo_text_);
+    } else if (event.matches(QKeySequence::Paste)) {
+        if (!insert_or_hold(clipboard_text_for(event))) {
+            return false;
+        }
+    } else if (!types_text(event) || !insert_or_hold(event.text())) {
+        return false;
+    }
+    event.accept();
+    return true;
+}
+
+bool HeldTextBox::held_key_press(QKeyEvent& event)
+{
+    if (event.matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(*held_);
+    } else if (event.matches(QKeySequence::Cut)) {
+        QGuiApplication::clipboard()->setText(*held_);
+        replace_by_user({});
+    } else if (event.matches(QKeySequence::Paste)) {
+        replace_by_user(clipboard_text_for(event));
+    } else if (event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo)) {
+        if (undo_text_) {
+            replace_by_user(*undo_text_);
+        }
+    } else if (event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete) {
+        replace_by_user({});
+    } else if (types_text(event)) {
+        replace_by_user(event.text());
+    } else {
+        return false; // moving, selecting, Tab: the editor's own
+    }
+    event.accept();
+    return true;
+}
+
+bool HeldTextBox::context_menu(const QContextMenuEvent& event)
+{
+    if (!held_) {
+        return false;
+    }
+    // The editor's own menu would act on the summary.
+    auto* menu = new QMenu(&editor());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* undo = menu->addAction(QStringLiteral("Annulla"), [this] {
+        if (undo_text_) {
+            replace_by_user(*undo_text_);
+        }
+    });
+    undo->setEnabled(undo_text_.has_value());
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Taglia"), [this] {
+        QGuiApplication::clipboard()->setText(full_text());
+        replace_by_user({});
+    });
+    menu->addAction(QStringLiteral("Copia"), [this] { QGuiApplication::clipboard()->setText(full_text()); });
+    menu->addAction(QStringLiteral("Incolla"),
+                    [this] { replace_by_user(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
+    menu->addAction(QStringLiteral("Elimina"), [this] { replace_by_user({}); });
+    menu->popup(event.globalPos());
+    return true;
+}
+
+} // namespace torvanel

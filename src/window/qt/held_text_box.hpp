@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QContextMenuEvent;
+class QKeyEvent;
+class QWidget;
+
+namespace torvanel {
+
+// The part both text boxes share: a text too long to lay out is held, not edited.
+//
+// QLineEdit and QPlainTextEdit lay out a line of text whole on every change, which
+// takes seconds for a paste of megabytes. From kHeldLength characters on, the box
+// keeps the whole text, shows a short read-only summary of it and treats it as one
+// piece: copy and cut take all of it, a key that edits replaces or clears all of it
+// as one step, and undo brings back the text from before that step.
+class HeldTextBox {
+public:
+    static constexpr qsizetype kHeldLength = 20'000;
+
+    HeldTextBox() = default;
+    HeldTextBox(const HeldTextBox&) = delete;
+    HeldTextBox& operator=(const HeldTextBox&) = delete;
+    virtual ~HeldTextBox() = default;
+
+    bool holds_text() const noexcept { return held_.has_value(); }
+    // The box's whole text, held or shown.
+    QString full_text() const { return held_ ? *held_ : shown_text(); }
+    // A text set by the program: shown, or held when too long; nothing to undo.
+    void show_text(const QString& text);
+    // Told after every change the user makes to the text.
+    void on_user_edit(std::function<void()> listener) { user_edit_ = std::move(listener); }
+
+protected:
+    // What the editor underneath provides.
+    virtual QWidget& editor() = 0;
+    virtual QString shown_text() const = 0;
+    // Shows a text without telling on_user_edit's listener; the editor's undo history goes.
+    virtual void set_shown_text(const QString& text) = 0;
+    virtual QString with_selection_replaced(const QString& inserted) const = 0;
+    virtual bool editor_can_undo() const = 0;
+    virtual bool editor_can_redo() const = 0;
+
+    // For the editor's event handlers; each returns true when it took the event.
+    bool key_press(QKeyEvent& event);
+    // Takes an insertion the editor is about to make when its result must be held.
+    bool insert_or_hold(const QString& inserted);
+    bool context_menu(const QContextMenuEvent& event);
+    // The editor changed its shown text for the user: held now if it grew too long.
+    void user_edited(const QString& text_before);
+
+private:
+    bool held_key_press(QKeyEvent& event);
+    void replace_by_user(QString text);
+    void set_whole(const QString& text);
+
+    std::optional<QString> held_;
+    // What undo brings back once the editor's own history is spent: the text before
+    // the last step that held, replaced or let go of a held text.
+    std::optional<QString> undo_text_;
+    std::function<void()> user_edit_;
+};
+
+} // namespace torvanel

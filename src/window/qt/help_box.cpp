@@ -1,0 +1,55 @@
+#include "window/qt/help_box.hpp"
+
+#include <QMimeData>
+#include <QSignalBlocker>
+#include <QTextCursor>
+
+namespace torvanel {
+
+HelpBox::HelpBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Only the user's edits: the program's are shown with signals blocked.
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        user_edited(text_before_edit_);
+        text_before_edit_ = toPlainText();
+    });
+}
+
+void HelpBox::set_shown_text(const QString& text)
+{
+    const QSignalBlocker not_the_user(this);
+    setPlainText(text);
+    text_before_edit_ = text;
+}
+
+QString HelpBox::with_selection_replaced(const QString& inserted) const
+{
+    const QTextCursor cursor = textCursor();
+    return toPlainText().replace(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart(), inserted);
+}
+
+void HelpBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!key_press(*event)) {
+        QPlainTextEdit::keyPressEvent(event);
+    }
+}
+
+void HelpBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!context_menu(*event)) {
+        QPlainTextEdit::contextMenuEvent(event);
+    }
+}
+
+void HelpBox::insertFromMimeData(const QMimeData* source)
+{
+    if (!insert_or_hold(source->text())) {
+        QPlainTextEdit::insertFromMimeData(source);
+    }
+}
+
+} // namespace torvanel
