@@ -3,7 +3,7 @@
 #include "calculation/calculation.hpp"
 #include "calculation/unknown_selection.hpp"
 #include "help/help_panel.hpp"
-#include "window/startup.hpp"
+#include "window/fine_button.hpp"
 
 #include <array>
 

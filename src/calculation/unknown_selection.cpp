@@ -17,6 +17,14 @@ void select_unknown(Form& form, Quantity unknown)
 
 } // namespace
 
+void on_load(Form& form, Host&)
+{
+    for (const QuantityRow& row : kQuantityRows) {
+        set_row_state(form, row, row.quantity == Quantity::Voltage, RowContents::Keep);
+    }
+    form.Formula.Caption = std::string(row_of(Quantity::Voltage).formula);
+}
+
 void on_volt_click(Form& form, Host&)
 {
     select_unknown(form, Quantity::Voltage);
