@@ -6,8 +6,9 @@ result after CALCOLO, the formula after a selection, an error's message.
 usage: dbus-run-session -- orca_check.py PROGRAM WORK_DIR
 
 Everything runs privately: an Xvfb display with openbox, the accessibility bus on the
-session bus that dbus-run-session gives, Orca with its own home. Orca's speech is read
-from its debug log (the lines SPEECH OUTPUT: '...'); keys are typed with xdotool.
+session bus that dbus-run-session gives, Orca with its own home and a silent
+speech-dispatcher. Orca's speech is read from its debug log (the lines
+SPEECH OUTPUT: '...'); keys are typed with xdotool.
 """
 
 import os
@@ -88,6 +89,10 @@ class OrcaLog:
                 utterances.append(match.group(1))
         return utterances
 
+    def has(self, text):
+        with self._lock:
+            return any(text in line for line in self.lines)
+
     def tail(self, count=80):
         with self._lock:
             return "\n".join(self.lines[-count:])
@@ -108,7 +113,24 @@ class Session:
         self.env.update(HOME=home, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                         XDG_DATA_HOME=os.path.join(home, ".local/share"), XDG_CACHE_HOME=os.path.join(home, ".cache"),
                         XDG_SESSION_TYPE="x11", GDK_BACKEND="x11", QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
+        self.configure_speech()
         self.orca_log = None
+
+    def configure_speech(self):
+        """Orca speaks through the speech-dispatcher it starts, which reads this home's
+        configuration before the system's. Left to the system's, it picks whatever
+        synthesizer is installed: none here, so Orca goes without speech; espeak-ng on a
+        machine that has it, which with no sound server blocks Orca's first utterance.
+        So its one voice runs a command that does nothing, and the sound device that
+        every module must open is ALSA's null one, which takes the samples and discards them."""
+        folder = os.path.join(self.env["XDG_CONFIG_HOME"], "speech-dispatcher")
+        os.makedirs(folder)
+        module = os.path.join(folder, "silent.conf")
+        with open(module, "w") as f:
+            f.write('GenericExecuteSynth "true"\nAddVoice "en" "MALE1" "silent"\n')
+        with open(os.path.join(folder, "speechd.conf"), "w") as f:
+            f.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
+                    f'AddModule "silent" "sd_generic" "{module}"\nDefaultModule "silent"\n')
 
     def start(self, name, command, env=None, **kwargs):
         output = open(os.path.join(self.work, name + ".out"), "wb")
@@ -172,6 +194,10 @@ class Session:
         if orca.poll() is not None:
             raise Failure(f"Orca ended with {orca.returncode}\n--- Orca's output\n{self.output_of('orca')}\n"
                           f"--- Orca's log\n{self.orca_log.tail()}")
+        # Orca carries on without speech when it cannot reach speech-dispatcher, and still
+        # logs what it would have said.
+        if self.orca_log.has("Speech Dispatcher service failed to connect"):
+            raise Failure("Orca could not reach speech-dispatcher: see its log under runtime/speech-dispatcher")
 
     def start_program(self):
         env = dict(self.env, LANG="it_IT.UTF-8", LANGUAGE="it")
