@@ -35,8 +35,4 @@ public:
     explicit ArithmeticError(char decimal_separator);
 };
 
-// At most max_characters characters of text (never cutting a UTF-8 sequence), with
-// line breaks and other control characters shown as blanks, and "…" when shortened.
-std::string quote_excerpt(std::string_view text, std::size_t max_characters = 24);
-
 } // namespace torvanel

@@ -7,11 +7,6 @@
 namespace torvanel {
 namespace {
 
-bool is_digit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // A finite non-zero value rounded to 15 significant digits: the digits without
 // trailing zeros, and the decimal exponent of the first one.
 struct Digits {
@@ -29,8 +24,9 @@ Digits fifteen_digits(double value)
     Digits result;
     result.negative = scientific.front() == '-';
     const std::size_t e_position = scientific.find('e');
+    // [-]d.ddddddddddddddde±x: the digits are all but the sign and the point.
     for (char c : scientific.substr(0, e_position)) {
-        if (is_digit(c)) {
+        if (c != '-' && c != '.') {
             result.digits.push_back(c);
         }
     }

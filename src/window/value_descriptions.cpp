@@ -1,29 +1,87 @@
 #include "window/value_descriptions.hpp"
 
-#include "window/host_errors.hpp"
-
 #include <algorithm>
+#include <limits>
 
 namespace torvanel {
+namespace {
+
+std::string largest_number_text(char separator)
+{
+    return text_from_number(std::numeric_limits<double>::max(), separator);
+}
+
+// How a user writes a value of the row, in its own notation.
+std::string unit_example(Unit unit, char separator)
+{
+    switch (unit) {
+    case Unit::Volt:
+        return std::string("4") + separator + "5 V";
+    case Unit::Ampere:
+        return "20 mA";
+    case Unit::Ohm:
+    case Unit::None:
+        break;
+    }
+    return "4k7";
+}
+
+// Why a text does not read, as said after it, and how to write it instead.
+struct Refusal {
+    std::string reason;
+    std::string advice;
+};
+
+Refusal refusal(NumberReading reading, Unit row_unit, char separator)
+{
+    switch (reading.problem) {
+    case NumberProblem::WrongUnit:
+        return {"è in " + std::string(unit_name(reading.unit_written)) + ", non in " + std::string(unit_name(row_unit)),
+                "Qui si scrivono valori in " + std::string(unit_name(row_unit)) + ", per esempio " +
+                    unit_example(row_unit, separator) + "."};
+    case NumberProblem::WrongSeparator:
+        if (separator == ',') {
+            return {"usa il punto come separatore decimale", "Usare la virgola, per esempio 2,5."};
+        }
+        return {"usa la virgola come separatore decimale", "Usare il punto, per esempio 2.5."};
+    case NumberProblem::OutOfRange:
+        return {"è fuori dai limiti dei numeri che il calcolatore può rappresentare (fino a circa " +
+                    largest_number_text(separator) + ")",
+                {}};
+    case NumberProblem::NotANumber:
+    case NumberProblem::None:
+        break;
+    }
+    return {"non è un numero", std::string("Scrivere un numero, per esempio 12") + separator +
+                                   "5 oppure 1E-3.\nSi possono usare anche prefissi e unità: " +
+                                   unit_example(row_unit, separator) + "."};
+}
+
+} // namespace
 
 std::string reading_description(std::string_view text, char decimal_separator, Unit unit)
 {
     const NumberReading reading = number_from_text(text, decimal_separator, unit);
-    switch (reading.problem) {
-    case NumberProblem::None:
+    if (reading.problem == NumberProblem::None) {
         return "letto come " + text_from_number(reading.value, decimal_separator) + " " +
                std::string(unit_symbol(unit));
-    case NumberProblem::WrongSeparator:
-        return "non letto: usa l'altro separatore decimale";
-    case NumberProblem::OutOfRange:
-        return "non letto: numero fuori dai limiti";
-    case NumberProblem::WrongUnit:
-        return "non letto: valore in " + std::string(unit_name(reading.unit_written)) + ", non in " +
-               std::string(unit_name(unit));
-    case NumberProblem::NotANumber:
-        break;
     }
-    return "non letto: non è un numero";
+    return "non letto: " + refusal(reading, unit, decimal_separator).reason;
+}
+
+std::string refusal_message(std::string_view quantity, std::string_view text, NumberReading reading, Unit row_unit,
+                            char decimal_separator)
+{
+    const Refusal why = refusal(reading, row_unit, decimal_separator);
+    const char* what = reading.problem == NumberProblem::OutOfRange ? "il numero \"" : "il testo \"";
+    return std::string(quantity) + ": " + what + quote_excerpt(text) + "\" " + why.reason + "." +
+           (why.advice.empty() ? "" : "\n" + why.advice);
+}
+
+std::string arithmetic_error_message(char decimal_separator)
+{
+    return "Il risultato è fuori dai limiti dei numeri che il calcolatore può rappresentare (fino a circa " +
+           largest_number_text(decimal_separator) + ").\nNessun risultato è stato mostrato.";
 }
 
 std::string result_description(std::string_view caption, char decimal_separator, Unit unit)
@@ -52,6 +110,35 @@ std::string held_text_summary(std::string_view text)
         count.insert(static_cast<std::size_t>(i), "\u00a0"); // a no-break space between thousands
     }
     return quote_excerpt(text, 32) + " (" + count + " caratteri)";
+}
+
+std::string quote_excerpt(std::string_view text, std::size_t max_characters)
+{
+    std::string excerpt;
+    std::size_t characters = 0;
+    std::size_t i = 0;
+    while (i < text.size() && characters < max_characters) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = lead < 0x80           ? 1
+                             : (lead >> 5) == 0x6  ? 2
+                             : (lead >> 4) == 0xE  ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 1;
+        if (i + length > text.size()) {
+            length = text.size() - i;
+        }
+        if (lead < 0x20 || lead == 0x7F) {
+            excerpt.push_back(' ');
+        } else {
+            excerpt.append(text.substr(i, length));
+        }
+        i += length;
+        ++characters;
+    }
+    if (i < text.size()) {
+        excerpt += "…";
+    }
+    return excerpt;
 }
 
 } // namespace torvanel

@@ -39,21 +39,21 @@ constexpr ControlDescription heading(std::string_view name, std::string_view cap
 }
 
 constexpr ControlDescription entry_box(std::string_view name, TwipRect geometry, int tab_index,
-                                       std::string_view quantity, Unit unit,
+                                       std::string_view quantity_name, Unit unit,
                                        std::optional<Colour> text_colour = std::nullopt)
 {
     ControlDescription d{name, ControlKind::TextBox, "", geometry, tab_index, kGrey, text_colour, kBoxFont};
-    d.quantity = quantity;
+    d.quantity_name = quantity_name;
     d.unit = unit;
     return d;
 }
 
 constexpr ControlDescription result_label(std::string_view name, TwipRect geometry, int tab_index,
-                                          std::string_view quantity, Unit unit)
+                                          std::string_view quantity_name, Unit unit)
 {
     ControlDescription d{name, ControlKind::Label, "", geometry, tab_index, kGrey, std::nullopt, kBoxFont};
     d.border = true;
-    d.quantity = quantity;
+    d.quantity_name = quantity_name;
     d.unit = unit;
     return d;
 }

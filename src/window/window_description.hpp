@@ -41,9 +41,9 @@ struct ControlDescription {
     bool border = false;
     bool multi_line = false;
     bool visible = true;
-    // The quantity an entry box or result label stands for, as the user reads it
+    // The name of the quantity an entry box or result label stands for, as the user reads it
     // ("Tensione V (volt)"); empty for the other controls.
-    std::string_view quantity = {};
+    std::string_view quantity_name = {};
     // The unit of that quantity, which a value typed into the entry box may name.
     Unit unit = Unit::None;
 };

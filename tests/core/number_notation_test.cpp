@@ -148,9 +148,9 @@ TEST(ValueDescriptions, ReadingTellsTheValueReadOrWhyItIsRefused)
         {"1m", ',', Unit::Ohm, "letto come 0,001 Ω"},
         {" 2.2 kV", '.', Unit::Volt, "letto come 2200 V"},
         {"abc", ',', Unit::Ohm, "non letto: non è un numero"},
-        {"2.5", ',', Unit::Volt, "non letto: usa l'altro separatore decimale"},
-        {"1e400", '.', Unit::Ampere, "non letto: numero fuori dai limiti"},
-        {"20 mA", ',', Unit::Volt, "non letto: valore in ampere, non in volt"},
+        {"2.5", ',', Unit::Volt, "non letto: usa il punto come separatore decimale"},
+        {"1e400", '.', Unit::Ampere, "non letto: è fuori dai limiti dei numeri che il calcolatore può rappresentare (fino a circa 1.79769313486232E+308)"},
+        {"20 mA", ',', Unit::Volt, "non letto: è in ampere, non in volt"},
     };
     for (const DescriptionCase& c : cases) {
         EXPECT_EQ(reading_description(c.text, c.separator, c.unit), c.description) << c.text;

@@ -1,4 +1,4 @@
-#include "window/host_errors.hpp"
+#include "window/value_descriptions.hpp"
 #include "window/number_text.hpp"
 
 #include <gtest/gtest.h>

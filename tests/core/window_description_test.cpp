@@ -48,7 +48,7 @@ TEST(WindowDescription, CaptionsTitleAndMessagesAreWindows1252)
     EXPECT_TRUE(testing::to_windows_1252(window.title).has_value());
     for (const ControlDescription& control : window.controls) {
         EXPECT_TRUE(testing::to_windows_1252(control.caption_or_text).has_value()) << control.name;
-        EXPECT_TRUE(testing::to_windows_1252(control.quantity).has_value()) << control.name;
+        EXPECT_TRUE(testing::to_windows_1252(control.quantity_name).has_value()) << control.name;
     }
     for (char separator : {'.', ','}) {
         for (NumberProblem problem : {NumberProblem::NotANumber, NumberProblem::WrongSeparator,

@@ -68,7 +68,7 @@ TEST_F(ItalianUse, CurrentTypedIntoTheVoltageBoxIsRefusedClearly)
     EXPECT_TRUE(message.contains("Tensione V (volt)")) << message.toStdString();
     EXPECT_TRUE(message.contains("in ampere")) << message.toStdString();
     EXPECT_TRUE(message.contains("valori in volt")) << message.toStdString();
-    EXPECT_EQ(widget("VoltInput")->toolTip(), "non letto: valore in ampere, non in volt");
+    EXPECT_EQ(widget("VoltInput")->toolTip(), "non letto: è in ampere, non in volt");
     EXPECT_EQ(calculator->form().VoltInput.Text.get(), "20 mA");
 }
 

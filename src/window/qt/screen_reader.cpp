@@ -58,7 +58,7 @@ void ScreenReader::shown(const Control& control, PropertyName property)
         if (&control == &form_.Formula) {
             announce(QStringLiteral("Formula in uso: ") + to_qstring(caption));
         } else if (control.description().unit != Unit::None) {
-            announce(to_qstring(control.description().quantity) + QStringLiteral(", risultato: ") +
+            announce(to_qstring(control.description().quantity_name) + QStringLiteral(", risultato: ") +
                      to_qstring(result_description(caption, decimal_separator_, control.description().unit)));
         }
     } else if (property == PropertyName::Visible && &control == &form_.TESTO) {

@@ -129,7 +129,7 @@ QString quantity_and_column(const Control& control)
 {
     // The entry boxes sit under "input dati", the result labels under "risultati".
     const char* heading = control.kind() == ControlKind::TextBox ? "Label1" : "Label2";
-    return to_qstring(control.description().quantity) + QStringLiteral(", ") +
+    return to_qstring(control.description().quantity_name) + QStringLiteral(", ") +
            to_qstring(control_description(heading).caption_or_text);
 }
 
