@@ -1,7 +1,8 @@
 // The benchmark's other party, in one of two roles:
 //   torvanel_bench_helper listen           a screen reader's side of AT-SPI: turns the
 //       accessibility bus on, registers a text-change listener and prints one line per
-//       text change: "text-changed DETAIL LENGTH MS" (MS on the monotonic clock)
+//       text change: "text-changed DETAIL LENGTH MS TEXT" (MS on the monotonic clock,
+//       TEXT the changed text's first 200 characters on one line, in UTF-8)
 //   torvanel_bench_helper clipboard COUNT  owns the clipboard, holding COUNT digits
 // Each prints "ready" once it is in place, then runs until it is terminated.
 #include <QClipboard>
@@ -34,7 +35,11 @@ public slots:
         const QList<QVariant> arguments = message.arguments();
         const QString detail = arguments.value(0).toString();
         const int length = arguments.value(2).toInt();
-        std::printf("text-changed %s %d %.3f\n", qPrintable(detail), length, monotonic_ms());
+        // Bounded: a toolkit may send a whole long text.
+        QString text = qvariant_cast<QDBusVariant>(arguments.value(3)).variant().toString().left(200);
+        text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        std::printf("text-changed %s %d %.3f %s\n", qPrintable(detail), length, monotonic_ms(),
+                    text.toUtf8().constData());
         std::fflush(stdout);
     }
 };

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the release program and the benchmark, starts a private X server and a
 # private session bus, compares torvanel with a bare Qt window of the same widgets,
-# then times torvanel holding a 10 MB text with a screen reader's listener on AT-SPI.
-# usage: scripts/bench.sh [RUNS]   (default 20 runs of each; a quarter of them, 1 to 5, with the long text)
+# then, with a screen reader's listener on AT-SPI, times torvanel's boxes holding long
+# pasted texts: 10 MB in OhmInput, 1 MB and 10 MB in the help box.
+# usage: scripts/bench.sh [RUNS]   (default 20 runs of each; a quarter of them, 1 to 5, with each long text)
 #        TORVANEL_BENCH_BUILD=DIR builds in DIR instead of build/release.
 set -euo pipefail
 cd "$(dirname "$0")/.."
