@@ -4,6 +4,7 @@
 #include "window/qt/glyph_preload.hpp"
 #include "window/qt/qt_conversions.hpp"
 #include "window/qt/widget_factory.hpp"
+#include "window/control_words.hpp"
 #include "window/value_descriptions.hpp"
 
 #include <QCloseEvent>
@@ -43,7 +44,7 @@ void set_background(QWidget* widget, QPalette::ColorRole role, const std::option
 } // namespace
 
 CalculatorWindow::CalculatorWindow(Form& form, Host& host)
-    : form_(form), host_(host), screen_reader_(form, *this, host.decimal_separator())
+    : form_(form), host_(host), screen_reader_(*this, host.decimal_separator())
 {
     const WindowDescription& description = calculator_window_description();
     setObjectName(to_qstring(description.name));
@@ -322,8 +323,7 @@ void CalculatorWindow::describe(const Control& control, PropertyName property)
         const std::string reading = result_description(label.Caption.get(), host_.decimal_separator(), unit);
         widget->setToolTip(to_qstring(reading));
         // A screen reader keeps the row and column beside the value.
-        widget->setAccessibleDescription(quantity_and_column(label) +
-                                         (reading.empty() ? QString() : QStringLiteral(": ") + to_qstring(reading)));
+        widget->setAccessibleDescription(to_qstring(result_label_description(label.description(), reading)));
     }
     screen_reader_.shown(control, property);
 }

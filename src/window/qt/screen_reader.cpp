@@ -1,7 +1,7 @@
 #include "window/qt/screen_reader.hpp"
 
 #include "window/qt/qt_conversions.hpp"
-#include "window/value_descriptions.hpp"
+#include "window/control_words.hpp"
 
 #include <QAccessibleObject>
 #include <QWidget>
@@ -33,8 +33,8 @@ private:
 
 } // namespace
 
-ScreenReader::ScreenReader(const Form& form, QWidget& window, char decimal_separator)
-    : QObject(&window), form_(form), window_(window), decimal_separator_(decimal_separator),
+ScreenReader::ScreenReader(QWidget& window, char decimal_separator)
+    : QObject(&window), window_(window), decimal_separator_(decimal_separator),
       notification_(QAccessible::registerAccessibleInterface(new Notification(*this)))
 {
 }
@@ -50,20 +50,9 @@ void ScreenReader::shown(const Control& control, PropertyName property)
     if (!window_.isVisible()) {
         return;
     }
-    if (property == PropertyName::Caption && control.kind() == ControlKind::Label) {
-        const std::string& caption = static_cast<const Label&>(control).Caption.get();
-        if (caption.empty()) {
-            return;
-        }
-        if (&control == &form_.Formula) {
-            announce(QStringLiteral("Formula in uso: ") + to_qstring(caption));
-        } else if (control.description().unit != Unit::None) {
-            announce(to_qstring(control.description().quantity_name) + QStringLiteral(", risultato: ") +
-                     to_qstring(result_description(caption, decimal_separator_, control.description().unit)));
-        }
-    } else if (property == PropertyName::Visible && &control == &form_.TESTO) {
-        announce(form_.TESTO.Visible ? QStringLiteral("Testo di aiuto visualizzato: premere Tab per leggerlo.")
-                                     : QStringLiteral("Testo di aiuto nascosto."));
+    const std::string words = announcement(control, property, decimal_separator_);
+    if (!words.empty()) {
+        announce(to_qstring(words));
     }
 }
 

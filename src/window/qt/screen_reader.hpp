@@ -20,7 +20,7 @@ class ScreenReader : public QObject {
     Q_OBJECT
 
 public:
-    ScreenReader(const Form& form, QWidget& window, char decimal_separator);
+    ScreenReader(QWidget& window, char decimal_separator);
     ~ScreenReader() override;
 
     // The window has just shown this property's new value.
@@ -37,7 +37,6 @@ signals:
 private:
     void announce(const QString& words);
 
-    const Form& form_;
     QWidget& window_;
     char decimal_separator_;
     QString words_;

@@ -3,6 +3,7 @@
 #include "window/qt/entry_box.hpp"
 #include "window/qt/help_box.hpp"
 #include "window/qt/qt_conversions.hpp"
+#include "window/control_words.hpp"
 #include "window/value_descriptions.hpp"
 
 #include <QAction>
@@ -32,33 +33,12 @@ QFont font_of(const FontDescription& description)
     return font;
 }
 
-// What a button does, said after its caption when it takes the focus: the captions
-// are terse, and HELP, EXIT HELP are English.
-QString button_purpose(std::string_view name)
-{
-    static constexpr std::pair<std::string_view, const char*> kPurposes[] = {
-        {"VOLT", "Sceglie come incognita la tensione V (volt)"},
-        {"OHM", "Sceglie come incognita la resistenza R (ohm)"},
-        {"AMPERE", "Sceglie come incognita la corrente I (ampere)"},
-        {"CALCOLO", "Calcola l'incognita dai due valori dati"},
-        {"HELP", "Mostra le istruzioni sopra i dati"},
-        {"exithelp", "Nasconde le istruzioni"},
-        {"Fine", "Chiude il programma"},
-    };
-    for (const auto& [button, purpose] : kPurposes) {
-        if (button == name) {
-            return QString::fromUtf8(purpose);
-        }
-    }
-    return {};
-}
-
 QWidget* create_button(const Control& control, QWidget* parent)
 {
     const auto& button = static_cast<const Button&>(control);
     auto* widget = new QPushButton(to_qstring(button.caption()), parent);
-    widget->setAccessibleName(to_qstring(button.caption()));
-    widget->setAccessibleDescription(button_purpose(button.name()));
+    widget->setAccessibleName(to_qstring(accessible_name(button.description())));
+    widget->setAccessibleDescription(to_qstring(control_purpose(button.description())));
     return widget;
 }
 
@@ -71,12 +51,12 @@ QWidget* create_text_box(const Control& control, char decimal_separator, QWidget
     }
     if (description.multi_line) {
         auto* widget = new HelpBox(parent);
-        widget->setAccessibleName(QStringLiteral("Testo di aiuto"));
+        widget->setAccessibleName(to_qstring(accessible_name(description)));
         widget->setPalette(palette);
         return widget;
     }
     auto* widget = new EntryBox(decimal_separator, parent);
-    widget->setAccessibleName(quantity_and_column(control));
+    widget->setAccessibleName(to_qstring(accessible_name(description)));
     widget->setPalette(palette);
     return widget;
 }
@@ -99,16 +79,16 @@ QWidget* create_label(const Control& control, char decimal_separator, QWidget* p
     }
     if (description.unit != Unit::None) {
         // The accessible name stays the caption, so a screen reader reads the result.
-        widget->setAccessibleDescription(quantity_and_column(control));
+        widget->setAccessibleDescription(to_qstring(result_label_description(description, {})));
         // A result can be copied as shown or with its unit; the label still never
         // takes the focus. Without a result the clipboard is left alone.
-        auto* copy = new QAction(QStringLiteral("Copia"), widget);
+        auto* copy = new QAction(to_qstring(kCopyResultWords), widget);
         QObject::connect(copy, &QAction::triggered, widget, [widget] {
             if (!widget->text().isEmpty()) {
                 QApplication::clipboard()->setText(widget->text());
             }
         });
-        auto* copy_with_unit = new QAction(QStringLiteral("Copia con unità"), widget);
+        auto* copy_with_unit = new QAction(to_qstring(kCopyResultWithUnitWords), widget);
         const Unit unit = description.unit;
         QObject::connect(copy_with_unit, &QAction::triggered, widget, [widget, decimal_separator, unit] {
             if (!widget->text().isEmpty()) {
@@ -124,14 +104,6 @@ QWidget* create_label(const Control& control, char decimal_separator, QWidget* p
 }
 
 } // namespace
-
-QString quantity_and_column(const Control& control)
-{
-    // The entry boxes sit under "input dati", the result labels under "risultati".
-    const char* heading = control.kind() == ControlKind::TextBox ? "Label1" : "Label2";
-    return to_qstring(control.description().quantity_name) + QStringLiteral(", ") +
-           to_qstring(control_description(heading).caption_or_text);
-}
 
 QWidget* create_control_widget(const Control& control, char decimal_separator, QWidget* parent)
 {

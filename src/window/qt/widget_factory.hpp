@@ -7,9 +7,6 @@ class QWidget;
 
 namespace torvanel {
 
-// "Tensione V (volt), risultati": what a box or result label stands for and its column.
-QString quantity_and_column(const Control& control);
-
 // Builds the widget for one control as the window description draws it: kind,
 // place, size, font, colours, alignment, border and accessible texts. The widget's
 // objectName is the control's name. Entry boxes type decimal_separator for the

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "window/control_model.hpp"
+
+#include <string>
+#include <string_view>
+
+namespace torvanel {
+
+// The words every view gives assistive technology and menus, so all say the same.
+
+// What a control is called: an entry box by its quantity and column, "Tensione V
+// (volt), input dati"; the help box "Testo di aiuto"; a button its caption. Empty for
+// labels, whose name is what they show.
+std::string accessible_name(const ControlDescription& control);
+
+// What a button does, said after its caption: the captions are terse, and HELP and
+// EXIT HELP are English. Empty for other controls.
+std::string control_purpose(const ControlDescription& control);
+
+// A result label's description: "Tensione V (volt), risultati", then ": " and the
+// result with its unit when there is one.
+std::string result_label_description(const ControlDescription& label, std::string_view result);
+
+// What a screen reader is told when a property changed away from the focus: a result,
+// the formula in use, the help text shown or hidden. Empty when there is nothing to say.
+std::string announcement(const Control& control, PropertyName property, char decimal_separator);
+
+// The entries of a result's menu.
+inline constexpr std::string_view kCopyResultWords = "Copia";
+inline constexpr std::string_view kCopyResultWithUnitWords = "Copia con unità";
+
+} // namespace torvanel
