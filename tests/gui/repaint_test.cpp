@@ -1,8 +1,6 @@
 #include "gui/gui_fixture.hpp"
 
 #include <QApplication>
-#include <QImage>
-#include <QLabel>
 #include <QTest>
 
 #include <algorithm>
@@ -74,23 +72,6 @@ TEST_F(Repaint, TheResultIsPaintedBeforeItsTooltipIsSet)
     const auto described = std::find(order.begin(), order.end(), "tooltip VoltOutput");
     ASSERT_NE(described, order.end());
     EXPECT_LT(painted, described);
-}
-
-TEST_F(Repaint, AResultStandsWhereAStockFramedLabelPutsIt)
-{
-    type_into("OhmInput", "2");
-    type_into("AmpereInput", "3");
-    click("CALCOLO");
-    auto* result = widget_as<QLabel>("VoltOutput");
-    QLabel stock(result->text());
-    stock.setFont(result->font());
-    stock.setPalette(result->palette());
-    stock.setAutoFillBackground(true);
-    stock.setFrameStyle(result->frameStyle());
-    stock.setAlignment(result->alignment());
-    stock.resize(result->size());
-    ASSERT_EQ(result->text(), QStringLiteral("6"));
-    EXPECT_EQ(result->grab().toImage(), stock.grab().toImage());
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "window/qt/calculator_window.hpp"
 
 #include "window/qt/held_text_box.hpp"
-#include "window/qt/glyph_preload.hpp"
 #include "window/qt/qt_conversions.hpp"
 #include "window/qt/widget_factory.hpp"
 #include "window/control_words.hpp"
@@ -167,20 +166,10 @@ void CalculatorWindow::warm_up()
 {
     // The first number read and written pays for starting the C++ library's conversions
     // (binding and paging in from_chars, to_chars and their tables: about 0.1 ms, more
-    // than the rest of a calculation), and a result's first digits pay for loading their
-    // glyphs. That is paid here, once the window is on the screen, and not in the
-    // user's first click.
+    // than the rest of a calculation). That is paid here, once the window is on the
+    // screen, and not in the user's first click.
     (void)reading_description("1", host_.decimal_separator(), Unit::Volt);
     (void)result_description("1", host_.decimal_separator(), Unit::Volt);
-    const QString result_characters = QStringLiteral("0123456789E+-") + QChar(host_.decimal_separator());
-    std::vector<QFont> preloaded;
-    for (const auto& [control, widget] : widgets_) {
-        if (control->kind() == ControlKind::Label && control->description().unit != Unit::None &&
-            std::find(preloaded.begin(), preloaded.end(), widget->font()) == preloaded.end()) {
-            preload_glyphs(*widget, result_characters);
-            preloaded.push_back(widget->font());
-        }
-    }
 }
 
 bool CalculatorWindow::event(QEvent* event)

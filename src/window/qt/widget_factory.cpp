@@ -122,12 +122,6 @@ QWidget* create_control_widget(const Control& control, char decimal_separator, Q
     const ControlDescription& description = control.description();
     widget->setObjectName(to_qstring(description.name));
     widget->setFont(font_of(description.font));
-    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->frameWidth() > 0) {
-        // A framed label without an indent measures half an "x" of its font on every
-        // paint to indent its text by; the same indent, measured once, spares a result's
-        // paint that glyph lookup. A label's font and margin never change afterwards.
-        label->setIndent(label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - label->margin());
-    }
     const TwipRect& g = description.geometry;
     widget->setGeometry(g.left / kTwipsPerPixel, g.top / kTwipsPerPixel, g.width / kTwipsPerPixel,
                         g.height / kTwipsPerPixel);
