@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages a command needs; only those missing.
-# usage: scripts/setup.sh run|test [MORE_PACKAGES...]
-#   run   building and running the calculator
-#   test  that, plus everything the tests use
+# usage: scripts/setup.sh run|test|windows [MORE_PACKAGES...]
+#   run      building and running the calculator
+#   test     that, plus everything the tests use
+#   windows  cross-building the Windows program and testing it under Wine
 set -euo pipefail
 
 run_packages=(
@@ -20,11 +21,15 @@ test_packages=(
   # The screen reader listening to the program, on a private session bus.
   orca dbus-daemon at-spi2-core
 )
+# The Windows program: the cross compiler, the installer maker, GoogleTest's sources, and
+# Wine with a private X server to test it.
+windows_packages=(cmake make g++-mingw-w64-x86-64-posix nsis googletest wine64 xvfb)
 
 case "${1:-}" in
   run) packages=("${run_packages[@]}") ;;
   test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: $0 run|test [MORE_PACKAGES...]" >&2; exit 2 ;;
+  windows) packages=("${windows_packages[@]}") ;;
+  *) echo "usage: $0 run|test|windows [MORE_PACKAGES...]" >&2; exit 2 ;;
 esac
 shift
 packages+=("$@")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the debug build (then its GUI tests again on a
 # Wayland compositor), the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and a short replay of the fuzzer.
+# a short replay of the fuzzer, and the Windows program's tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Build on every core of this machine unless the caller chose otherwise.
@@ -20,3 +20,5 @@ for preset in debug sanitizers fuzz; do
     scripts/wayland-gui-tests.sh build/debug/tests/gui_tests
   fi
 done
+echo "=== Windows build, its tests under Wine ==="
+scripts/windows.sh test

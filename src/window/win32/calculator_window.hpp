@@ -1,0 +1,67 @@
+#pragma once
+
+#include "window/host.hpp"
+#include "window/win32/held_text_box.hpp"
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace torvanel::win32 {
+
+// The top-level window: one child window per control, built from the window
+// description at the monitor's DPI. It mirrors the control model and hands typing,
+// clicks and closing to the host. Each child's window text is what it shows, so
+// automation and assistive technology read it with WM_GETTEXT.
+class CalculatorWindow {
+public:
+    CalculatorWindow(Form& form, Host& host, HINSTANCE instance);
+    ~CalculatorWindow();
+    CalculatorWindow(const CalculatorWindow&) = delete;
+    CalculatorWindow& operator=(const CalculatorWindow&) = delete;
+
+    HWND handle() const noexcept { return window_; }
+    void show(int show_command);
+    // Tab and Shift+Tab move the focus through the controls in their tab order.
+    bool move_focus_on(const MSG& message);
+
+private:
+    static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+    struct Child {
+        Control* control;
+        HWND window;
+        std::unique_ptr<HeldTextBox> text; // the text boxes' text
+        std::wstring description;          // tooltip and accessible description
+    };
+
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    static LRESULT CALLBACK entry_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                                UINT_PTR id, DWORD_PTR self);
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+    void create_children(HINSTANCE instance);
+    void lay_out(UINT dpi);
+    Child* child_of(HWND window);
+    Child& child_of(const Control& control);
+    void show_property(const Control& control, PropertyName property);
+    void hand_typing_to_host(Child& child);
+    void clicked(Child& child);
+    void set_description(Child& child, const std::string& description);
+    HBRUSH colour_child(HDC context, HWND window);
+    void show_result_menu(Child& child, POINT at);
+
+    Form& form_;
+    Host& host_;
+    HWND window_ = nullptr;
+    HWND tooltip_ = nullptr;
+    std::vector<Child> children_;
+    std::vector<HFONT> fonts_;
+    std::map<COLORREF, HBRUSH> brushes_;
+    const Child* typing_into_ = nullptr; // the box whose typing the host is taking
+    bool keypad_decimal_ = false;        // the key being typed is the keypad's decimal key
+};
+
+} // namespace torvanel::win32

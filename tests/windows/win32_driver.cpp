@@ -1,0 +1,216 @@
+// Uses torvanel.exe as automation tools do: starts it, finds its window and controls
+// with the standard Win32 calls (by title and child-window id) and works them with
+// messages: WM_SETTEXT into the boxes, BM_CLICK on the buttons, WM_GETTEXT to read.
+// usage: win32_driver PATH\TO\torvanel.exe   (expects an Italian locale: 4k7 × 2m = 9,4)
+#include "window/win32/control_ids.hpp"
+#include "window/win32/utf16.hpp"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+using torvanel::win32::control_id;
+using torvanel::win32::to_utf16;
+using torvanel::win32::to_utf8;
+
+// A control's text, read as automation does: GetWindowText reads no other process's edit box.
+std::wstring window_text(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+enum class Act { None, Type, Paste, Click, ClickToMessage };
+enum class Look { Text, TextEnds, Enabled, Visible, MessageContains };
+
+struct Step {
+    const char* what;
+    Act act;
+    const char* control; // acted on
+    const char* text;    // typed; for Paste, how many digits
+    Look look;
+    const char* looked_at; // the control whose state is checked
+    const char* expected;  // text, or "1"/"0" for Enabled and Visible
+};
+
+constexpr Step kSteps[] = {
+    {"voltage is the unknown at start", Act::None, "", "", Look::Enabled, "VoltInput", "0"},
+    {"the formula in use", Act::None, "", "", Look::Text, "Formula", "V = R * I"},
+    {"the help text is hidden", Act::None, "", "", Look::Visible, "TESTO", "0"},
+    {"a resistor code", Act::Type, "OhmInput", "4k7", Look::Text, "OhmInput", "4k7"},
+    {"a current in milliampere", Act::Type, "AmpereInput", "2m", Look::Enabled, "AmpereInput", "1"},
+    {"4k7 by 2m", Act::Click, "CALCOLO", "", Look::Text, "VoltOutput", "9,4"},
+    {"the unknown's box is emptied", Act::None, "", "", Look::Text, "VoltInput", ""},
+    {"a text that is no number", Act::Type, "AmpereInput", "abc", Look::Text, "AmpereInput", "abc"},
+    {"is refused in a message", Act::ClickToMessage, "CALCOLO", "", Look::MessageContains, "",
+     "Corrente I (ampere): il testo \"abc\" non è un numero."},
+    {"and the text stays", Act::None, "", "", Look::Text, "AmpereInput", "abc"},
+    {"a 10 MB paste beside abc is held, its length shown", Act::Paste, "AmpereInput", "10000000", Look::TextEnds,
+     "AmpereInput", "(10\u00a0000\u00a0003 caratteri)"},
+    {"OHM makes R the unknown", Act::Click, "OHM", "", Look::Text, "Formula", "R = V / I"},
+    {"its box disabled", Act::None, "", "", Look::Enabled, "OhmInput", "0"},
+    {"HELP shows the help text", Act::Click, "HELP", "", Look::Visible, "TESTO", "1"},
+    {"EXIT HELP hides it", Act::Click, "exithelp", "", Look::Visible, "TESTO", "0"},
+};
+
+int failures = 0;
+
+void report(const char* what, bool passed, const std::string& seen)
+{
+    std::printf("%s: %s%s%s\n", passed ? "ok" : "FAILED", what, passed ? "" : ", seen: ", passed ? "" : seen.c_str());
+    failures += passed ? 0 : 1;
+}
+
+template <typename Condition>
+bool wait_until(Condition condition, DWORD milliseconds = 20000)
+{
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    while (GetTickCount64() < end) {
+        if (condition()) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return false;
+}
+
+struct Found {
+    DWORD process;
+    const wchar_t* window_class;
+    HWND window;
+};
+
+// A top-level window of the process with the given class (any class when null).
+HWND window_of(DWORD process, const wchar_t* window_class)
+{
+    Found found{process, window_class, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* f = reinterpret_cast<Found*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (owner == f->process && IsWindowVisible(window) &&
+                (f->window_class == nullptr || std::wstring(name) == f->window_class)) {
+                f->window = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.window;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: win32_driver PATH\\TO\\torvanel.exe\n");
+        return 2;
+    }
+    std::wstring command = L"\"" + to_utf16(argv[1]) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION program{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &program)) {
+        std::fprintf(stderr, "cannot start %s (error %lu)\n", argv[1], GetLastError());
+        return 1;
+    }
+    HWND window = nullptr;
+    wait_until([&] { return (window = window_of(program.dwProcessId, L"TORVANEL")) != nullptr; });
+    report("the window opens", window != nullptr, "no window");
+    if (window == nullptr) {
+        TerminateProcess(program.hProcess, 1);
+        return 1;
+    }
+    const std::string title(torvanel::calculator_window_description().title);
+    report("its title", to_utf8(window_text(window)) == title, to_utf8(window_text(window)));
+
+    const auto control = [window](const char* name) { return GetDlgItem(window, control_id(name)); };
+    for (const Step& step : kSteps) {
+        std::string message;
+        switch (step.act) {
+        case Act::None:
+            break;
+        case Act::Type:
+            SendMessageW(control(step.control), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(to_utf16(step.text).c_str()));
+            break;
+        case Act::Paste: {
+            const std::wstring digits(std::stoul(step.text), L'7');
+            if (OpenClipboard(nullptr)) {
+                EmptyClipboard();
+                HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (digits.size() + 1) * sizeof(wchar_t));
+                CopyMemory(GlobalLock(memory), digits.c_str(), (digits.size() + 1) * sizeof(wchar_t));
+                GlobalUnlock(memory);
+                SetClipboardData(CF_UNICODETEXT, memory);
+                CloseClipboard();
+            }
+            const ULONGLONG start = GetTickCount64();
+            SendMessageW(control(step.control), WM_PASTE, 0, 0);
+            std::printf("(the paste took %llu ms)\n", GetTickCount64() - start);
+            break;
+        }
+        case Act::Click:
+            SendMessageW(control(step.control), BM_CLICK, 0, 0);
+            break;
+        case Act::ClickToMessage: {
+            // The message box is modal: the click returns only once it is closed.
+            PostMessageW(control(step.control), BM_CLICK, 0, 0);
+            HWND box = nullptr;
+            wait_until([&] { return (box = window_of(program.dwProcessId, L"#32770")) != nullptr; });
+            if (box != nullptr) {
+                message = to_utf8(window_text(GetDlgItem(box, 0xFFFF)));
+                if (to_utf8(window_text(box)) != "TORVANEL") {
+                    message = "a message box titled " + to_utf8(window_text(box));
+                }
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                wait_until([&] { return !IsWindow(box); });
+            }
+            break;
+        }
+        }
+        std::string seen;
+        HWND looked_at = step.look == Look::MessageContains ? nullptr : control(step.looked_at);
+        switch (step.look) {
+        case Look::Text:
+            seen = to_utf8(window_text(looked_at));
+            break;
+        case Look::TextEnds:
+            seen = to_utf8(window_text(looked_at));
+            report(step.what, seen.ends_with(step.expected), seen);
+            continue;
+        case Look::Enabled:
+            seen = IsWindowEnabled(looked_at) ? "1" : "0";
+            break;
+        case Look::Visible:
+            seen = IsWindowVisible(looked_at) ? "1" : "0";
+            break;
+        case Look::MessageContains:
+            seen = message;
+            report(step.what, message.find(step.expected) != std::string::npos, seen);
+            continue;
+        }
+        report(step.what, seen == step.expected, seen);
+    }
+
+    SendMessageW(control("Fine"), BM_CLICK, 0, 0);
+    DWORD status = 1;
+    const bool ended = WaitForSingleObject(program.hProcess, 20000) == WAIT_OBJECT_0;
+    GetExitCodeProcess(program.hProcess, &status);
+    report("FINE ends the program with status 0", ended && status == 0, "status " + std::to_string(status));
+    if (!ended) {
+        TerminateProcess(program.hProcess, 1);
+    }
+    CloseHandle(program.hThread);
+    CloseHandle(program.hProcess);
+    const int checks = static_cast<int>(std::size(kSteps)) + 3;
+    std::printf("%d passed, %d failed\n", checks - failures, failures);
+    return failures == 0 ? 0 : 1;
+}
