@@ -2,16 +2,26 @@
 # Builds the Windows program on Debian 12 and installs what that needs: one statically
 # linked build/windows/src/app/torvanel.exe and its installer build/windows/torvanel-*-setup.exe,
 # cross-built with MinGW-w64 and NSIS.
-# usage: scripts/windows.sh [test]   (test: then runs the Windows tests under Wine)
+# usage: scripts/windows.sh [test|bench]   (test: then runs the Windows tests under Wine;
+#                                          bench: then times start-up and a click under Wine)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Build on every core of this machine unless the caller chose otherwise.
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 scripts/setup.sh windows
-cmake --preset windows >/dev/null
+bench=OFF
+[ "${1:-}" = bench ] && bench=ON
+cmake --preset windows -DTORVANEL_BENCH=$bench >/dev/null
 cmake --build --preset windows
 (cd build/windows && cpack -G NSIS >/dev/null)
 echo "Windows program: build/windows/src/app/torvanel.exe; installer: $(ls build/windows/torvanel-*-setup.exe)"
-if [ "${1:-}" = test ]; then
-  ctest --preset windows
-fi
+case "${1:-}" in
+  test) ctest --preset windows ;;
+  bench)
+    # shellcheck source=private-display.sh
+    source scripts/private-display.sh
+    start_xvfb
+    DISPLAY=$x_display scripts/wine-run.sh build/windows/bench/windows_bench.exe \
+      "Z:$(pwd | tr / '\\')\\build\\windows\\src\\app\\torvanel.exe" 20
+    ;;
+esac
