@@ -53,22 +53,34 @@ inline std::string reference_text(double value, char separator)
     return text;
 }
 
-inline const std::regex& reference_grammar(char separator)
+// The grammar with the given separator; `unit` is what may follow the number.
+inline std::regex reference_grammar_with(const std::string& s, const std::string& unit)
 {
     // sign; plain number, then an exponent or a prefix; or a resistor code; then a unit.
-    static const auto make = [](const std::string& s) {
-        const std::string prefix = "p|n|u|\xC2\xB5|\xCE\xBC|m|k|K|M|G|T";
-        return std::regex("^[ \\t]*([+-]?)(?:"
-                          "([0-9]+(?:" +
-                          s + "[0-9]*)?|" + s + "[0-9]+)(?:([eE][+-]?[0-9]+)|[ \\t]*(" + prefix +
-                          "))?"
-                          "|([0-9]*)(" +
-                          prefix +
-                          "|R)([0-9]+)|([0-9]+)R"
-                          ")[ \\t]*(V|A|\xCE\xA9|\xE2\x84\xA6|[oO][hH][mM])?[ \\t]*$");
-    };
-    static const std::regex kPoint = make("\\.");
-    static const std::regex kComma = make(",");
+    const std::string prefix = "p|n|u|\xC2\xB5|\xCE\xBC|m|k|K|M|G|T";
+    const std::string blank = "(?:[ \\t\\r\\n]|\xC2\xA0|\xE2\x80\xAF|\xE2\x80\x89)*";
+    return std::regex("^" + blank + "([+-]?)(?:([0-9]+(?:" + s + "[0-9]*)?|" + s + "[0-9]+)(?:([eE][+-]?[0-9]+)|" +
+                      blank + "(" + prefix + "))?|([0-9]*)(" + prefix + "|R)([0-9]+)|([0-9]+)R)" + blank + "(" +
+                      unit + ")" + blank + "$");
+}
+
+inline const std::regex& reference_grammar(char separator)
+{
+    static const std::string kUnits = "(?:[vV]|[vV][oO][lL][tT]|[aA]|[aA][mM][pP][eE][rR][eE]|\xCE\xA9|"
+                                      "\xE2\x84\xA6|[oO][hH][mM])?";
+    static const std::regex kPoint = reference_grammar_with("\\.", kUnits);
+    static const std::regex kComma = reference_grammar_with(",", kUnits);
+    return separator == ',' ? kComma : kPoint;
+}
+
+// A number followed by letters (any non-ASCII byte counts as one) that are no unit and
+// start with no prefix, no R, no E and no blank.
+inline const std::regex& reference_unknown_unit(char separator)
+{
+    static const std::string kLetters = "(?!p|n|u|\xC2\xB5|\xCE\xBC|m|k|K|M|G|T|R|e|E|\xC2\xA0|\xE2\x80\xAF|\xE2\x80\x89)"
+                                        "[A-Za-z\x80-\xFF]+";
+    static const std::regex kPoint = reference_grammar_with("\\.", kLetters);
+    static const std::regex kComma = reference_grammar_with(",", kLetters);
     return separator == ',' ? kComma : kPoint;
 }
 
@@ -110,12 +122,16 @@ inline ReferenceReading reference_reading(const std::string& text, char separato
     std::smatch m;
     if (!std::regex_match(text, m, reference_grammar(separator))) {
         const char other = separator == ',' ? '.' : ',';
-        const bool other_reads = std::regex_match(text, reference_grammar(other));
-        return {other_reads ? NumberProblem::WrongSeparator : NumberProblem::NotANumber};
+        if (std::regex_match(text, reference_grammar(other))) {
+            return {NumberProblem::WrongSeparator};
+        }
+        return {std::regex_match(text, reference_unknown_unit(separator)) ? NumberProblem::UnknownUnit
+                                                                         : NumberProblem::NotANumber};
     }
     ReferenceReading reading;
     const std::string unit = m[9];
-    reading.unit = unit.empty() ? Unit::None : unit == "V" ? Unit::Volt : unit == "A" ? Unit::Ampere : Unit::Ohm;
+    const char first = unit.empty() ? '\0' : static_cast<char>(unit.front() | 0x20);
+    reading.unit = unit.empty() ? Unit::None : first == 'v' ? Unit::Volt : first == 'a' ? Unit::Ampere : Unit::Ohm;
     if (reading.unit != Unit::None && reading.unit != row_unit) {
         reading.problem = NumberProblem::WrongUnit;
         return reading;

@@ -10,9 +10,30 @@
 namespace torvanel {
 namespace {
 
-bool is_blank(char c)
+// Blanks as they come with a paste: spaces, tabs, line ends (a spreadsheet cell's),
+// and the no-break, narrow no-break and thin spaces of web pages.
+constexpr std::array<std::string_view, 7> kBlanks{" ", "\t", "\r", "\n", "\u00a0", "\u202f", "\u2009"};
+
+// The length of the blank that starts text, or 0.
+std::size_t blank_at_start(std::string_view text)
 {
-    return c == ' ' || c == '\t';
+    for (std::string_view blank : kBlanks) {
+        if (text.starts_with(blank)) {
+            return blank.size();
+        }
+    }
+    return 0;
+}
+
+// The length of the blank that ends text, or 0.
+std::size_t blank_at_end(std::string_view text)
+{
+    for (std::string_view blank : kBlanks) {
+        if (text.ends_with(blank)) {
+            return blank.size();
+        }
+    }
+    return 0;
 }
 
 bool is_digit(char c)
@@ -66,18 +87,34 @@ std::optional<Prefix> prefix_at(std::string_view text, bool allow_r)
     return std::nullopt;
 }
 
+// A unit by its symbol or its name, in any case: V, volt, A, ampere, Ω, ohm.
 std::optional<Unit> unit_spelled(std::string_view text)
 {
-    if (text == "V") {
+    if (lower_equals(text, "v") || lower_equals(text, "volt")) {
         return Unit::Volt;
     }
-    if (text == "A") {
+    if (lower_equals(text, "a") || lower_equals(text, "ampere")) {
         return Unit::Ampere;
     }
     if (text == "\u03a9" || text == "\u2126" || lower_equals(text, "ohm")) {
         return Unit::Ohm;
     }
     return std::nullopt;
+}
+
+// Letters only (or the ohm signs): what a user means as a unit, even one not read.
+bool looks_like_a_unit(std::string_view text)
+{
+    if (text.empty()) {
+        return false;
+    }
+    for (char c : text) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
+        if (!letter) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // What the grammar found, normalised into what std::from_chars reads: no '+', '.'
@@ -90,6 +127,7 @@ struct Scan {
     bool has_nonzero_digit = false;
     std::int64_t leading_digit_exponent = 0;
     Unit unit = Unit::None;
+    bool unknown_unit = false; // a number, then letters that are no unit
 };
 
 class Scanner {
@@ -99,11 +137,11 @@ public:
     Scan run()
     {
         std::size_t end = text_.size();
-        while (i_ < end && is_blank(text_[i_])) {
-            ++i_;
+        while (i_ < end && blank_at_start(text_.substr(i_, end - i_)) > 0) {
+            i_ += blank_at_start(text_.substr(i_, end - i_));
         }
-        while (end > i_ && is_blank(text_[end - 1])) {
-            --end;
+        while (end > i_ && blank_at_end(text_.substr(i_, end - i_)) > 0) {
+            end -= blank_at_end(text_.substr(i_, end - i_));
         }
         text_ = text_.substr(0, end);
         result_.normalised.reserve(end - i_ + 8);
@@ -147,6 +185,11 @@ public:
         if (i_ < end) {
             const auto unit = unit_spelled(text_.substr(i_));
             if (!unit) {
+                // A prefix, a code's R or an exponent's E where the unit would be (1E3k,
+                // 1kk, 4RR, 1Ex) is no unit, only a slip.
+                const std::string_view rest = text_.substr(i_);
+                result_.unknown_unit = looks_like_a_unit(rest) && !prefix_at(rest, true) && rest.front() != 'e' &&
+                                       rest.front() != 'E';
                 return result_;
             }
             result_.unit = *unit;
@@ -214,8 +257,8 @@ private:
 
     void skip_blanks()
     {
-        while (i_ < text_.size() && is_blank(text_[i_])) {
-            ++i_;
+        while (i_ < text_.size() && blank_at_start(text_.substr(i_)) > 0) {
+            i_ += blank_at_start(text_.substr(i_));
         }
     }
 
@@ -239,7 +282,10 @@ NumberReading number_from_text(std::string_view text, char decimal_separator, Un
         const char other_separator = decimal_separator == ',' ? '.' : ',';
         const bool other_reads =
             text.find(other_separator) != std::string_view::npos && Scanner(text, other_separator).run().ok;
-        return {0, other_reads ? NumberProblem::WrongSeparator : NumberProblem::NotANumber};
+        if (other_reads) {
+            return {0, NumberProblem::WrongSeparator};
+        }
+        return {0, scanned.unknown_unit ? NumberProblem::UnknownUnit : NumberProblem::NotANumber};
     }
     if (scanned.unit != Unit::None && scanned.unit != row_unit) {
         return {0, NumberProblem::WrongUnit, scanned.unit};

@@ -1,10 +1,33 @@
 #include "window/value_descriptions.hpp"
 
 #include <algorithm>
+#include <cstdio>
+#include <iterator>
 #include <limits>
 
 namespace torvanel {
 namespace {
+
+// The invisible characters that change the direction of the text around them.
+bool is_bidi_control(std::string_view character)
+{
+    static constexpr std::string_view kControls[] = {
+        "\u061c", "\u200e", "\u200f", "\u202a", "\u202b", "\u202c",
+        "\u202d", "\u202e", "\u2066", "\u2067", "\u2068", "\u2069",
+    };
+    return std::find(std::begin(kControls), std::end(kControls), character) != std::end(kControls);
+}
+
+// "202E" for the UTF-8 of U+202E (two- and three-byte sequences).
+std::string code_point_hex(std::string_view character)
+{
+    const auto byte = [&character](std::size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(character[i])); };
+    const unsigned code = character.size() == 2 ? (byte(0) & 0x1Fu) << 6 | (byte(1) & 0x3Fu)
+                                                : (byte(0) & 0x0Fu) << 12 | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%04X", code);
+    return hex;
+}
 
 std::string largest_number_text(char separator)
 {
@@ -40,10 +63,18 @@ Refusal refusal(NumberReading reading, Unit row_unit, char separator)
                 "Qui si scrivono valori in " + std::string(unit_name(row_unit)) + ", per esempio " +
                     unit_example(row_unit, separator) + "."};
     case NumberProblem::WrongSeparator:
+        // 1.000 is how Italians write a thousand: the advice must not turn it into 1,000.
         if (separator == ',') {
-            return {"usa il punto come separatore decimale", "Usare la virgola, per esempio 2,5."};
+            return {"usa il punto come separatore decimale",
+                    "Usare la virgola, per esempio 2,5. Mille si scrive 1000 oppure 1k, senza punto."};
         }
-        return {"usa la virgola come separatore decimale", "Usare il punto, per esempio 2.5."};
+        return {"usa la virgola come separatore decimale",
+                "Usare il punto, per esempio 2.5. Mille si scrive 1000 oppure 1k, senza virgola."};
+    case NumberProblem::UnknownUnit:
+        return {"ha un'unità che non si legge",
+                "Qui si scrivono valori in " + std::string(unit_name(row_unit)) + ": senza unità, oppure con " +
+                    std::string(unit_symbol(row_unit)) + " o " + std::string(unit_name(row_unit)) +
+                    " (maiuscole o minuscole), per esempio " + unit_example(row_unit, separator) + "."};
     case NumberProblem::OutOfRange:
         return {"è fuori dai limiti dei numeri che il calcolatore può rappresentare (fino a circa " +
                     largest_number_text(separator) + ")",
@@ -127,8 +158,12 @@ std::string quote_excerpt(std::string_view text, std::size_t max_characters)
         if (i + length > text.size()) {
             length = text.size() - i;
         }
+        const std::string_view character = text.substr(i, length);
         if (lead < 0x20 || lead == 0x7F) {
             excerpt.push_back(' ');
+        } else if (is_bidi_control(character)) {
+            // Shown, not obeyed: it would reorder the program's own words around it.
+            excerpt += "[U+" + code_point_hex(character) + "]";
         } else {
             excerpt.append(text.substr(i, length));
         }

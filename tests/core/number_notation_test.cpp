@@ -63,6 +63,16 @@ INSTANTIATE_TEST_SUITE_P(
                       NotationCase{"OhmWord", "330 ohm", Unit::Ohm, NumberProblem::None, "330"},
                       NotationCase{"OhmWordCapital", "330 Ohm", Unit::Ohm, NumberProblem::None, "330"},
                       NotationCase{"OhmWordUpper", "330 OHM", Unit::Ohm, NumberProblem::None, "330"},
+                      // Units in any case; a prefix keeps its own (m milli, M mega).
+                      NotationCase{"VoltWord", "5 volt", Unit::Volt, NumberProblem::None, "5"},
+                      NotationCase{"VoltWordCapital", "12 Volt", Unit::Volt, NumberProblem::None, "12"},
+                      NotationCase{"AmpereWord", "2 ampere", Unit::Ampere, NumberProblem::None, "2"},
+                      NotationCase{"MilliampereLowerCase", "20ma", Unit::Ampere, NumberProblem::None, "20e-3"},
+                      NotationCase{"MegaampereStaysMega", "20 MA", Unit::Ampere, NumberProblem::None, "20e6"},
+                      NotationCase{"NoBreakSpaceBeforePrefix", "4.7\u00a0k\u03a9", Unit::Ohm, NumberProblem::None, "4.7e3"},
+                      NotationCase{"NarrowSpaceBeforeUnit", "330\u202f\u03a9\n", Unit::Ohm, NumberProblem::None, "330"},
+                      NotationCase{"UnknownUnitWord", "5 volts", Unit::Volt, NumberProblem::UnknownUnit},
+                      NotationCase{"UnknownUnitAfterCode", "4k7 ohms", Unit::Ohm, NumberProblem::UnknownUnit},
                       NotationCase{"UnitWithExponent", "1e3 V", Unit::Volt, NumberProblem::None, "1e3"},
                       NotationCase{"ResistorCode", "4k7", Unit::Ohm, NumberProblem::None, "4.7e3"},
                       NotationCase{"ResistorCodeR", "4R7", Unit::Ohm, NumberProblem::None, "4.7"},
@@ -151,9 +161,39 @@ TEST(ValueDescriptions, ReadingTellsTheValueReadOrWhyItIsRefused)
         {"2.5", ',', Unit::Volt, "non letto: usa il punto come separatore decimale"},
         {"1e400", '.', Unit::Ampere, "non letto: è fuori dai limiti dei numeri che il calcolatore può rappresentare (fino a circa 1.79769313486232E+308)"},
         {"20 mA", ',', Unit::Volt, "non letto: è in ampere, non in volt"},
+        {"20 MA", ',', Unit::Ampere, "letto come 20000000 A"},
+        {"5 volts", ',', Unit::Volt, "non letto: ha un'unità che non si legge"},
     };
     for (const DescriptionCase& c : cases) {
         EXPECT_EQ(reading_description(c.text, c.separator, c.unit), c.description) << c.text;
+    }
+}
+
+// The advice in a message must lead to the value meant, and name what the box takes.
+TEST(ValueDescriptions, RefusalMessagesGiveAdviceThatReadsAsMeant)
+{
+    struct MessageCase {
+        const char* text;
+        char separator;
+        Unit unit;
+        const char* advice;
+    };
+    const MessageCase cases[] = {
+        {"1.000", ',', Unit::Ohm, "Mille si scrive 1000 oppure 1k"},
+        {"1,000", '.', Unit::Ohm, "Mille si scrive 1000 oppure 1k"},
+        {"5 volts", ',', Unit::Volt, "con V o volt"},
+        {"2 amps", '.', Unit::Ampere, "con A o ampere"},
+    };
+    for (const MessageCase& c : cases) {
+        const std::string message =
+            refusal_message("Riga", c.text, number_from_text(c.text, c.separator, c.unit), c.unit, c.separator);
+        EXPECT_NE(message.find(c.advice), std::string::npos) << message;
+        for (const char* advice : {"1000", "1k"}) {
+            // Following the advice gives a thousand.
+            if (message.find("Mille") != std::string::npos) {
+                EXPECT_EQ(number_from_text(advice, c.separator, c.unit).value, 1000) << advice;
+            }
+        }
     }
 }
 

@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"Empty", "", '.', NumberProblem::NotANumber},
                       ReadCase{"OnlyBlanks", "   ", '.', NumberProblem::NotANumber},
                       ReadCase{"Letters", "abc", '.', NumberProblem::NotANumber},
-                      ReadCase{"TrailingLetters", "12x", '.', NumberProblem::NotANumber},
+                      ReadCase{"TrailingLetters", "12x", '.', NumberProblem::UnknownUnit},
                       ReadCase{"InnerBlank", "1 2", '.', NumberProblem::NotANumber},
                       ReadCase{"LoneSeparator", ".", '.', NumberProblem::NotANumber},
                       ReadCase{"TwoSeparators", "1.2.3", '.', NumberProblem::NotANumber},
@@ -73,7 +73,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"Infinity", "inf", '.', NumberProblem::NotANumber},
                       ReadCase{"NotANumberWord", "nan", '.', NumberProblem::NotANumber},
                       ReadCase{"Hexadecimal", "0x10", '.', NumberProblem::NotANumber},
-                      ReadCase{"Newline", "12\n", '.', NumberProblem::NotANumber},
+                      // Blanks that come with a paste: a spreadsheet cell's, a web page's.
+                      ReadCase{"CellWithLineEnd", "\t4,7\r\n", ',', NumberProblem::None, 4.7},
+                      ReadCase{"NoBreakSpaces", "\u00a01\u202f000\u2009", '.', NumberProblem::NotANumber},
+                      ReadCase{"ThinSpaceAround", "\u20092.5\u00a0\u202f", '.', NumberProblem::None, 2.5},
                       ReadCase{"FullWidthDigits", "\xEF\xBC\x91\xEF\xBC\x92", '.', NumberProblem::NotANumber},
                       ReadCase{"CommaUnderPointLocale", "2,5", '.', NumberProblem::WrongSeparator},
                       ReadCase{"PointUnderCommaLocale", "2.5", ',', NumberProblem::WrongSeparator},
@@ -144,7 +147,8 @@ TEST(NumberFromTextLongInput, TenMillionCharactersAreReadOrRefused)
     const NumberReading tiny = number_from_text("0." + std::string(10'000'000, '0') + "1", '.');
     EXPECT_EQ(tiny.problem, NumberProblem::None);
     EXPECT_EQ(tiny.value, 0.0);
-    EXPECT_EQ(number_from_text(std::string(10'000'000, '7') + "x", '.').problem, NumberProblem::NotANumber);
+    EXPECT_EQ(number_from_text(std::string(10'000'000, '7') + "x", '.').problem, NumberProblem::UnknownUnit);
+    EXPECT_EQ(number_from_text(std::string(10'000'000, '7') + "+", '.').problem, NumberProblem::NotANumber);
 }
 
 TEST(QuoteExcerpt, ShortensAtCharacterBoundariesAndHidesControlCharacters)
@@ -154,6 +158,8 @@ TEST(QuoteExcerpt, ShortensAtCharacterBoundariesAndHidesControlCharacters)
     EXPECT_EQ(quote_excerpt(std::string(30, 'x'), 24), std::string(24, 'x') + "…");
     // Each "à" is two bytes; the cut must not split one.
     EXPECT_EQ(quote_excerpt("àààà", 3), "ààà…");
+    // A direction override would reorder the words around the quote: shown, not obeyed.
+    EXPECT_EQ(quote_excerpt("12\u202e34\u2066"), "12[U+202E]34[U+2066]");
 }
 
 } // namespace
