@@ -53,6 +53,26 @@ std::string result_label_description(const ControlDescription& label, std::strin
     return quantity_and_column(label) + (result.empty() ? "" : ": " + std::string(result));
 }
 
+std::string result_tooltip(std::string_view result_with_unit)
+{
+    return result_with_unit.empty() ? std::string() : std::string(result_with_unit) + "\nCtrl+C copia il risultato";
+}
+
+const Label* latest_result(const Form& form)
+{
+    for (const Label* label : {&form.VoltOutput, &form.OhmOutput, &form.AmpereOutput}) {
+        if (!label->Caption.get().empty()) {
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+std::string copied_announcement(std::string_view caption)
+{
+    return "Risultato copiato: " + std::string(caption);
+}
+
 std::string announcement(const Control& control, PropertyName property, char decimal_separator)
 {
     const ControlDescription& description = control.description();

@@ -26,6 +26,16 @@ std::string result_label_description(const ControlDescription& label, std::strin
 // the formula in use, the help text shown or hidden. Empty when there is nothing to say.
 std::string announcement(const Control& control, PropertyName property, char decimal_separator);
 
+// A result's tooltip: the result with its unit and how to copy it from the keyboard.
+// Empty for no result.
+std::string result_tooltip(std::string_view result_with_unit);
+
+// The result the window shows now (one row at most has one); null when none.
+const Label* latest_result(const Form& form);
+
+// What a screen reader is told when Ctrl+C copied the result.
+std::string copied_announcement(std::string_view caption);
+
 // The entries of a result's menu.
 inline constexpr std::string_view kCopyResultWords = "Copia";
 inline constexpr std::string_view kCopyResultWithUnitWords = "Copia con unità";

@@ -31,6 +31,15 @@ constexpr ControlDescription button(std::string_view name, std::string_view capt
                               tab_index, std::nullopt,        std::nullopt, kButtonFont};
 }
 
+// A button that makes its quantity the unknown one: selected while that quantity's
+// entry box is the disabled one.
+constexpr ControlDescription selection_button(std::string_view name, TwipRect geometry, int tab_index, Unit unit)
+{
+    ControlDescription d = button(name, name, geometry, tab_index);
+    d.unit = unit;
+    return d;
+}
+
 constexpr ControlDescription heading(std::string_view name, std::string_view caption, TwipRect geometry, int tab_index)
 {
     ControlDescription d{name, ControlKind::Label, caption, geometry, tab_index, kPaleGreen, kTextRed, kHeadingFont};
@@ -85,9 +94,9 @@ constexpr ControlDescription help_box()
 }
 
 constexpr std::array kControls{
-    button("VOLT", "VOLT", {720, 960, 2055, 615}, 0),
-    button("OHM", "OHM", {720, 1920, 2055, 615}, 4),
-    button("AMPERE", "AMPERE", {720, 2880, 2055, 615}, 5),
+    selection_button("VOLT", {720, 960, 2055, 615}, 0, Unit::Volt),
+    selection_button("OHM", {720, 1920, 2055, 615}, 4, Unit::Ohm),
+    selection_button("AMPERE", {720, 2880, 2055, 615}, 5, Unit::Ampere),
     button("CALCOLO", "CALCOLO", {720, 5400, 2055, 855}, 1),
     button("HELP", "HELP", {3360, 5400, 1215, 855}, 12),
     button("exithelp", "EXIT HELP", {5040, 5400, 1455, 855}, 14),

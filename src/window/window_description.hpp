@@ -44,7 +44,8 @@ struct ControlDescription {
     // The name of the quantity an entry box or result label stands for, as the user reads it
     // ("Tensione V (volt)"); empty for the other controls.
     std::string_view quantity_name = {};
-    // The unit of that quantity, which a value typed into the entry box may name.
+    // The unit of that quantity, which a value typed into the entry box may name; for
+    // VOLT, OHM and AMPERE the unit of the quantity they make the unknown one.
     Unit unit = Unit::None;
 };
 

@@ -23,7 +23,7 @@ import time
 TIME_LIMIT = 30  # seconds for each thing awaited; generous for sanitizer builds
 
 # Orca's focus line for a control: its name, then its role.
-FOCUS_LINE = re.compile(r" (push button|text)\.$")
+FOCUS_LINE = re.compile(r" (push button|text|check box(?: not)? checked)\.$")
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?\{.*\}$", re.DOTALL)
 CONTINUED = " " * 18
 
@@ -253,7 +253,8 @@ def check(session):
     user = User(session)
 
     user.hears("TORVANEL      VER. 1.0      GIUGNO 2000")
-    user.hears("VOLT push button")
+    # VOLT, OHM and AMPERE say which one is selected.
+    user.hears("VOLT check box checked")
 
     # V is the unknown at start: R and I in, CALCOLO, the voltage with its unit.
     resistance, current = 2, 3
@@ -266,7 +267,7 @@ def check(session):
     user.hears(f"Tensione V (volt), risultato: {resistance * current} V")
 
     # A selection: the formula now in use.
-    user.tabs_to("AMPERE push button")
+    user.tabs_to("AMPERE check box not checked")
     user.presses("space")
     user.hears("Formula in uso: I = V / R")
 

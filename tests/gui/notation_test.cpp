@@ -23,7 +23,7 @@ TEST_F(ItalianUse, ResistorCodeAndMilliampereGiveTheVoltageWithItsUnit)
     click("CALCOLO");
     auto* result = widget_as<QLabel>("VoltOutput");
     EXPECT_EQ(result->text(), "9,4");
-    EXPECT_EQ(result->toolTip(), "9,4 V");
+    EXPECT_EQ(result->toolTip(), "9,4 V\nCtrl+C copia il risultato");
     EXPECT_EQ(result->accessibleDescription(), "Tensione V (volt), risultati: 9,4 V");
     // Each known box tells how it was read.
     EXPECT_EQ(widget("OhmInput")->toolTip(), "letto come 4700 Ω");

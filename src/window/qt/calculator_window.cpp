@@ -1,5 +1,6 @@
 #include "window/qt/calculator_window.hpp"
 
+#include "window/qt/focus_ring.hpp"
 #include "window/qt/held_text_box.hpp"
 #include "window/qt/qt_conversions.hpp"
 #include "window/qt/widget_factory.hpp"
@@ -10,7 +11,10 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QApplication>
+#include <QClipboard>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -66,6 +70,9 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host)
             show_property(*control, property);
         }
     }
+    new FocusRing(*this);
+    // Ctrl+C with nothing selected copies the result (the boxes ask for it themselves).
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, [this] { copy_latest_result(); });
     // The help box lies above the boxes it covers.
     widget_of(form_.TESTO)->raise();
     set_tab_order();
@@ -99,6 +106,8 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
             deferring_changes_ = true;
             host_.click(model);
             show_pending(PaintFirst::Yes);
+            // A selection button toggled itself; the model says which one is selected.
+            show_selection();
             if (&model == &form_.CALCOLO) {
                 show_readings();
             }
@@ -106,6 +115,7 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
     } else if (auto* text_box = dynamic_cast<HeldTextBox*>(widget)) {
         auto& box = static_cast<TextBox&>(control);
         text_box->on_user_edit([this, &box] { hand_typing_to_host(box); });
+        text_box->on_copy_without_selection([this] { copy_latest_result(); });
     }
 }
 
@@ -277,6 +287,7 @@ void CalculatorWindow::show_look(const Control& control, PropertyName property)
             break;
         case PropertyName::Enabled:
             widget->setEnabled(box->Enabled);
+            show_selection();
             break;
         case PropertyName::Visible:
             widget->setVisible(box->Visible);
@@ -291,6 +302,9 @@ void CalculatorWindow::show_look(const Control& control, PropertyName property)
         auto* label_widget = static_cast<QLabel*>(widget);
         if (property == PropertyName::Caption) {
             label_widget->setText(to_qstring(label->Caption.get()));
+            if (control.description().unit != Unit::None) {
+                fit_caption(*label_widget, control.description());
+            }
         } else if (property == PropertyName::Background) {
             set_background(widget, QPalette::Window, label->Background);
         }
@@ -310,11 +324,50 @@ void CalculatorWindow::describe(const Control& control, PropertyName property)
     } else if (unit != Unit::None && control.kind() == ControlKind::Label && property == PropertyName::Caption) {
         const auto& label = static_cast<const Label&>(control);
         const std::string reading = result_description(label.Caption.get(), host_.decimal_separator(), unit);
-        widget->setToolTip(to_qstring(reading));
+        widget->setToolTip(to_qstring(result_tooltip(reading)));
         // A screen reader keeps the row and column beside the value.
         widget->setAccessibleDescription(to_qstring(result_label_description(label.description(), reading)));
     }
     screen_reader_.shown(control, property);
+}
+
+void CalculatorWindow::show_selection()
+{
+    // A selection button is checked while its quantity's entry box is the disabled one.
+    for (const auto& [control, widget] : widgets_) {
+        if (auto* button = qobject_cast<QPushButton*>(widget); button != nullptr && button->isCheckable()) {
+            for (Control* other : form_.controls()) {
+                const auto* box = dynamic_cast<const TextBox*>(other);
+                if (box != nullptr && box->description().unit == control->description().unit) {
+                    button->setChecked(!box->Enabled);
+                }
+            }
+        }
+    }
+}
+
+void CalculatorWindow::fit_caption(QLabel& label, const ControlDescription& description)
+{
+    // A result is never cut: a caption wider than its label gets a smaller font.
+    QFont font = label.font();
+    font.setPointSizeF(description.font.point_size);
+    const auto fits = [&label](const QFont& f) {
+        const QFontMetrics metrics(f);
+        return metrics.horizontalAdvance(label.text()) + metrics.horizontalAdvance(QLatin1Char('x')) <=
+               label.contentsRect().width();
+    };
+    while (!fits(font) && font.pointSizeF() > 4) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    label.setFont(font);
+}
+
+void CalculatorWindow::copy_latest_result()
+{
+    if (const Label* result = latest_result(form_)) {
+        QApplication::clipboard()->setText(to_qstring(result->Caption.get()));
+        screen_reader_.announce(to_qstring(copied_announcement(result->Caption.get())));
+    }
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent* event)

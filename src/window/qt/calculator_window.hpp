@@ -3,6 +3,7 @@
 #include "window/host.hpp"
 #include "window/qt/screen_reader.hpp"
 
+#include <QLabel>
 #include <QWidget>
 
 #include <string>
@@ -46,6 +47,9 @@ private:
     // After a calculation: each known entry box tells how its text was read.
     void show_readings();
     void set_description(const Control& control, const QString& description);
+    void show_selection();
+    void fit_caption(QLabel& label, const ControlDescription& description);
+    void copy_latest_result();
     // Pays the first calculation's one-time costs ahead of the first click.
     void warm_up();
 

@@ -27,6 +27,7 @@ protected:
     QString with_selection_replaced(const QString& inserted) const override;
     bool editor_can_undo() const override { return isUndoAvailable(); }
     bool editor_can_redo() const override { return isRedoAvailable(); }
+    bool editor_has_selection() const override { return hasSelectedText(); }
 
 private:
     QChar decimal_separator_;

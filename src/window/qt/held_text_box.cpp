@@ -98,6 +98,8 @@ bool HeldTextBox::key_press(QKeyEvent& event)
     const bool redo = event.matches(QKeySequence::Redo) && !editor_can_redo();
     if ((undo || redo) && undo_text_) {
         replace_by_user(*undo_text_);
+    } else if (event.matches(QKeySequence::Copy) && !editor_has_selection() && copy_without_selection_) {
+        copy_without_selection_();
     } else if (event.matches(QKeySequence::Paste)) {
         if (!insert_or_hold(clipboard_text_for(event))) {
             return false;

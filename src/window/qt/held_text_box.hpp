@@ -34,6 +34,8 @@ public:
     void show_text(const QString& text);
     // Told after every change the user makes to the text.
     void on_user_edit(std::function<void()> listener) { user_edit_ = std::move(listener); }
+    // Told when Ctrl+C finds nothing selected to copy.
+    void on_copy_without_selection(std::function<void()> listener) { copy_without_selection_ = std::move(listener); }
 
 protected:
     // What the editor underneath provides.
@@ -44,6 +46,7 @@ protected:
     virtual QString with_selection_replaced(const QString& inserted) const = 0;
     virtual bool editor_can_undo() const = 0;
     virtual bool editor_can_redo() const = 0;
+    virtual bool editor_has_selection() const = 0;
 
     // For the editor's event handlers; each returns true when it took the event.
     bool key_press(QKeyEvent& event);
@@ -63,6 +66,7 @@ private:
     // the last step that held, replaced or let go of a held text.
     std::optional<QString> undo_text_;
     std::function<void()> user_edit_;
+    std::function<void()> copy_without_selection_;
 };
 
 } // namespace torvanel

@@ -25,6 +25,7 @@ public:
 
     // The window has just shown this property's new value.
     void shown(const Control& control, PropertyName property);
+    void announce(const QString& words);
 
     // What the notification says now: the last words announced.
     const QString& words() const noexcept { return words_; }
@@ -35,7 +36,6 @@ signals:
     void announced(const QString& words);
 
 private:
-    void announce(const QString& words);
 
     QWidget& window_;
     char decimal_separator_;

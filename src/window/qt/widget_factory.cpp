@@ -39,6 +39,9 @@ QWidget* create_button(const Control& control, QWidget* parent)
     auto* widget = new QPushButton(to_qstring(button.caption()), parent);
     widget->setAccessibleName(to_qstring(accessible_name(button.description())));
     widget->setAccessibleDescription(to_qstring(control_purpose(button.description())));
+    // VOLT, OHM and AMPERE show which quantity is the unknown one by more than colour:
+    // checked, they look pressed and say so to assistive technology.
+    widget->setCheckable(button.description().unit != Unit::None);
     return widget;
 }
 

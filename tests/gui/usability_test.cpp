@@ -1,0 +1,80 @@
+#include "gui/gui_fixture.hpp"
+#include "window/qt/screen_reader.hpp"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <string>
+
+namespace torvanel {
+namespace {
+
+using Usability = testing::GuiTest;
+
+TEST_F(Usability, ALongResultIsShownWholeInItsLabel)
+{
+    click("AMPERE");
+    type_into("VoltInput", "-1");
+    type_into("OhmInput", "7E5");
+    click("CALCOLO");
+    auto* result = widget_as<QLabel>("AmpereOutput");
+    ASSERT_EQ(result->text(), "-1.42857142857143E-06");
+    const auto width = [result](const QFont& font) {
+        const QFontMetrics metrics(font);
+        return metrics.horizontalAdvance(result->text()) + metrics.horizontalAdvance(QLatin1Char('x'));
+    };
+    QFont designed = result->font();
+    designed.setPointSizeF(9.75);
+    EXPECT_GT(width(designed), result->contentsRect().width()) << "the designed font would cut it";
+    EXPECT_LE(width(result->font()), result->contentsRect().width());
+}
+
+TEST_F(Usability, CtrlCWithNothingSelectedCopiesTheResultAndSaysSo)
+{
+    type_into("OhmInput", "4k7");
+    type_into("AmpereInput", "2m");
+    click("CALCOLO");
+    QSignalSpy announced(calculator->window().findChild<ScreenReader*>(), &ScreenReader::announced);
+    for (const char* focus : {"CALCOLO", "OhmInput"}) {
+        QApplication::clipboard()->clear();
+        widget(focus)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), "9.4") << focus;
+    }
+    EXPECT_EQ(announced.size(), 2);
+    // With something selected, Ctrl+C copies that.
+    QTest::keyClick(widget("OhmInput"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(widget("OhmInput"), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "4k7");
+    EXPECT_TRUE(widget("VoltOutput")->toolTip().contains("Ctrl+C"));
+}
+
+TEST_F(Usability, TheSelectedButtonIsCheckedAndTheFocusRingIsSeen)
+{
+    for (const char* selected : {"AMPERE", "OHM", "OHM", "VOLT"}) {
+        click(selected);
+        for (const char* button : {"VOLT", "OHM", "AMPERE"}) {
+            const bool checked = std::string(button) == selected;
+            EXPECT_EQ(widget_as<QPushButton>(button)->isChecked(), checked) << selected << " " << button;
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(widget(button))->state().checked, checked) << button;
+        }
+    }
+    // Two pixels of dark blue just outside the focused control, on the yellow window.
+    QWidget* focused = widget("VOLT");
+    focused->setFocus();
+    QApplication::processEvents();
+    const QImage seen = calculator->window().grab().toImage();
+    const QPoint outside = focused->geometry().topLeft() + QPoint(focused->width() / 2, 0);
+    for (int dy : {-1, -2}) {
+        EXPECT_EQ(seen.pixelColor(outside + QPoint(0, dy)), QColor(0, 0, 139)) << dy;
+    }
+    EXPECT_EQ(seen.pixelColor(outside + QPoint(0, -3)), QColor(255, 255, 0));
+}
+
+} // namespace
+} // namespace torvanel
