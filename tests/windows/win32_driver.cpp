@@ -26,7 +26,7 @@ std::wstring window_text(HWND window)
 }
 
 enum class Act { None, Type, Paste, Click, ClickToMessage };
-enum class Look { Text, TextEnds, Enabled, Visible, MessageContains };
+enum class Look { Text, TextEnds, Enabled, Visible, Checked, MessageContains };
 
 struct Step {
     const char* what;
@@ -35,7 +35,7 @@ struct Step {
     const char* text;    // typed; for Paste, how many digits
     Look look;
     const char* looked_at; // the control whose state is checked
-    const char* expected;  // text, or "1"/"0" for Enabled and Visible
+    const char* expected;  // text, or "1"/"0" for Enabled, Visible and Checked
 };
 
 constexpr Step kSteps[] = {
@@ -54,6 +54,8 @@ constexpr Step kSteps[] = {
      "AmpereInput", "(10\u00a0000\u00a0003 caratteri)"},
     {"OHM makes R the unknown", Act::Click, "OHM", "", Look::Text, "Formula", "R = V / I"},
     {"its box disabled", Act::None, "", "", Look::Enabled, "OhmInput", "0"},
+    {"OHM checked", Act::None, "", "", Look::Checked, "OHM", "1"},
+    {"VOLT no longer", Act::None, "", "", Look::Checked, "VOLT", "0"},
     {"HELP shows the help text", Act::Click, "HELP", "", Look::Visible, "TESTO", "1"},
     {"EXIT HELP hides it", Act::Click, "exithelp", "", Look::Visible, "TESTO", "0"},
 };
@@ -191,6 +193,9 @@ int main(int argc, char* argv[])
             break;
         case Look::Visible:
             seen = IsWindowVisible(looked_at) ? "1" : "0";
+            break;
+        case Look::Checked:
+            seen = SendMessageW(looked_at, BM_GETCHECK, 0, 0) == BST_CHECKED ? "1" : "0";
             break;
         case Look::MessageContains:
             seen = message;

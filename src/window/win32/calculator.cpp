@@ -38,10 +38,11 @@ int run_calculator(ProgramHandlers handlers, char decimal_separator, HINSTANCE i
         }
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            if (!window.move_focus_on(message)) {
+            if (!window.take_key(message)) {
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
             }
+            window.follow_focus();
         }
         status = static_cast<int>(message.wParam);
     }

@@ -49,6 +49,9 @@ CalculatorWindow::~CalculatorWindow()
     for (HFONT font : fonts_) {
         DeleteObject(font);
     }
+    for (const Child& child : children_) {
+        DeleteObject(child.fitted_font);
+    }
     for (const auto& [colour, brush] : brushes_) {
         DeleteObject(brush);
     }
@@ -74,12 +77,31 @@ CalculatorWindow::Child& CalculatorWindow::child_of(const Control& control)
                          [&control](const Child& c) { return c.control == &control; });
 }
 
-bool CalculatorWindow::move_focus_on(const MSG& message)
+bool CalculatorWindow::take_key(const MSG& message)
 {
-    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB ||
-        (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
+    if (message.message != WM_KEYDOWN || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
         return false;
     }
+    if (message.wParam == VK_TAB) {
+        return move_focus((GetKeyState(VK_SHIFT) & 0x8000) != 0);
+    }
+    if (message.wParam == 'C' && (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
+        DWORD start = 0;
+        DWORD end = 0;
+        if (const Child* focused = child_of(GetFocus());
+            focused != nullptr && focused->control->kind() == ControlKind::TextBox) {
+            SendMessageW(focused->window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        }
+        if (start == end) {
+            copy_latest_result();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CalculatorWindow::move_focus(bool backwards)
+{
     std::vector<Child*> order;
     for (Child& child : children_) {
         if (child.control->kind() != ControlKind::Label && IsWindowVisible(child.window) &&
@@ -96,7 +118,6 @@ bool CalculatorWindow::move_focus_on(const MSG& message)
     const auto size = static_cast<std::ptrdiff_t>(order.size());
     const auto current = std::find_if(order.begin(), order.end(),
                                       [](const Child* c) { return c->window == GetFocus(); });
-    const bool backwards = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
     std::ptrdiff_t next = backwards ? size - 1 : 0;
     if (current != order.end()) {
         next = ((current - order.begin()) + (backwards ? size - 1 : 1)) % size;
@@ -157,6 +178,13 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wparam, LPARAM lparam)
         const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
         SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC context = BeginPaint(window_, &paint);
+        paint_focus_ring(context);
+        EndPaint(window_, &paint);
         return 0;
     }
     case WM_CLOSE:
@@ -259,6 +287,7 @@ void CalculatorWindow::show_property(const Control& control, PropertyName proper
             break;
         case PropertyName::Enabled:
             EnableWindow(child.window, box->Enabled ? TRUE : FALSE);
+            show_selection();
             break;
         case PropertyName::Visible:
             ShowWindow(child.window, box->Visible ? SW_SHOW : SW_HIDE);
@@ -273,7 +302,9 @@ void CalculatorWindow::show_property(const Control& control, PropertyName proper
         if (property == PropertyName::Caption) {
             SetWindowTextW(child.window, to_utf16(label->Caption.get()).c_str());
             if (unit != Unit::None) {
-                set_description(child, result_description(label->Caption.get(), host_.decimal_separator(), unit));
+                fit_caption(child);
+                set_description(child, result_tooltip(result_description(label->Caption.get(),
+                                                                         host_.decimal_separator(), unit)));
             }
         } else if (property == PropertyName::Background) {
             InvalidateRect(child.window, nullptr, TRUE);

@@ -25,8 +25,12 @@ public:
 
     HWND handle() const noexcept { return window_; }
     void show(int show_command);
-    // Tab and Shift+Tab move the focus through the controls in their tab order.
-    bool move_focus_on(const MSG& message);
+    // Keys for the whole window, before any control sees them: Tab and Shift+Tab move
+    // the focus in the tab order, Ctrl+C with nothing selected copies the result.
+    // True when the key was taken.
+    bool take_key(const MSG& message);
+    // Moves the focus ring to the control that has the focus now.
+    void follow_focus();
 
 private:
     static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -35,6 +39,7 @@ private:
         Control* control;
         HWND window;
         std::unique_ptr<HeldTextBox> text; // the text boxes' text
+        HFONT fitted_font = nullptr;       // a result's smaller font when its caption is wide
         std::wstring description;          // tooltip and accessible description
     };
 
@@ -52,6 +57,12 @@ private:
     void set_description(Child& child, const std::string& description);
     HBRUSH colour_child(HDC context, HWND window);
     void show_result_menu(Child& child, POINT at);
+    bool move_focus(bool backwards);
+    void copy_latest_result();
+    void fit_caption(Child& child);
+    void show_selection();
+    RECT ring_around(HWND control) const;
+    void paint_focus_ring(HDC context) const;
 
     Form& form_;
     Host& host_;
@@ -62,6 +73,8 @@ private:
     std::map<COLORREF, HBRUSH> brushes_;
     const Child* typing_into_ = nullptr; // the box whose typing the host is taking
     bool keypad_decimal_ = false;        // the key being typed is the keypad's decimal key
+    HWND ringed_ = nullptr;              // the control the focus ring is around
+    UINT dpi_ = 96;
 };
 
 } // namespace torvanel::win32

@@ -24,7 +24,10 @@ DWORD style_of(const ControlDescription& description)
     const DWORD common = WS_CHILD | WS_CLIPSIBLINGS;
     switch (description.kind) {
     case ControlKind::Button:
-        return common | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+        // VOLT, OHM and AMPERE show which quantity is the unknown one by more than
+        // colour: checked, they look pressed and say so to assistive technology.
+        return common | WS_VISIBLE | WS_TABSTOP |
+               (description.unit != Unit::None ? BS_CHECKBOX | BS_PUSHLIKE : BS_PUSHBUTTON);
     case ControlKind::TextBox:
         return common | (description.visible ? WS_VISIBLE : 0) | WS_TABSTOP |
                (description.multi_line ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL : ES_AUTOHSCROLL);
@@ -97,7 +100,7 @@ void CalculatorWindow::create_children(HINSTANCE instance)
                                      style_of(description), 0, 0, 0, 0, window_,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(description.name))),
                                      instance, nullptr);
-        children_.push_back(Child{control, child, nullptr, {}});
+        children_.push_back(Child{control, child, nullptr, nullptr, {}});
         if (description.kind == ControlKind::TextBox) {
             Child& made = children_.back();
             const auto show = [this, &made](const std::wstring& text) {
@@ -131,6 +134,7 @@ void CalculatorWindow::create_children(HINSTANCE instance)
 
 void CalculatorWindow::lay_out(UINT dpi)
 {
+    dpi_ = dpi;
     std::vector<HFONT> old_fonts = std::move(fonts_);
     std::vector<FontDescription> made;
     for (Child& child : children_) {
@@ -154,6 +158,11 @@ void CalculatorWindow::lay_out(UINT dpi)
     }
     for (HFONT font : old_fonts) {
         DeleteObject(font);
+    }
+    for (Child& child : children_) {
+        if (child.control->kind() == ControlKind::Label && child.control->description().unit != Unit::None) {
+            fit_caption(child);
+        }
     }
     const WindowDescription& description = calculator_window_description();
     RECT frame{0, 0, scaled(description.client_width_twips, dpi), scaled(description.client_height_twips, dpi)};
