@@ -14,6 +14,12 @@ std::string quantity_and_column(const ControlDescription& control)
     return std::string(control.quantity_name) + ", " + std::string(control_description(heading).caption_or_text);
 }
 
+// The worked line and the power, as sentences.
+std::string spoken(const std::optional<WorkedCalculation>& worked)
+{
+    return worked ? ". " + worked->line + ". " + worked->power : "";
+}
+
 } // namespace
 
 std::string accessible_name(const ControlDescription& control)
@@ -48,24 +54,19 @@ std::string control_purpose(const ControlDescription& control)
     return {};
 }
 
-std::string result_label_description(const ControlDescription& label, std::string_view result)
+
+std::string result_label_description(const ControlDescription& label, std::string_view result,
+                                     const std::optional<WorkedCalculation>& worked)
 {
-    return quantity_and_column(label) + (result.empty() ? "" : ": " + std::string(result));
+    return quantity_and_column(label) + (result.empty() ? "" : ": " + std::string(result) + spoken(worked));
 }
 
-std::string result_tooltip(std::string_view result_with_unit)
+std::string result_tooltip(std::string_view result_with_unit, const std::optional<WorkedCalculation>& worked)
 {
-    return result_with_unit.empty() ? std::string() : std::string(result_with_unit) + "\nCtrl+C copia il risultato";
-}
-
-const Label* latest_result(const Form& form)
-{
-    for (const Label* label : {&form.VoltOutput, &form.OhmOutput, &form.AmpereOutput}) {
-        if (!label->Caption.get().empty()) {
-            return label;
-        }
+    if (result_with_unit.empty()) {
+        return {};
     }
-    return nullptr;
+    return std::string(result_with_unit) + (worked ? "\n" + worked->text() : "") + "\nCtrl+C copia il risultato";
 }
 
 std::string copied_announcement(std::string_view caption)
@@ -73,7 +74,7 @@ std::string copied_announcement(std::string_view caption)
     return "Risultato copiato: " + std::string(caption);
 }
 
-std::string announcement(const Control& control, PropertyName property, char decimal_separator)
+std::string announcement(const Form& form, const Control& control, PropertyName property, char decimal_separator)
 {
     const ControlDescription& description = control.description();
     if (property == PropertyName::Caption && control.kind() == ControlKind::Label) {
@@ -86,7 +87,8 @@ std::string announcement(const Control& control, PropertyName property, char dec
         }
         if (description.unit != Unit::None) {
             return std::string(description.quantity_name) + ", risultato: " +
-                   result_description(caption, decimal_separator, description.unit);
+                   result_description(caption, decimal_separator, description.unit) +
+                   spoken(worked_calculation(form, decimal_separator));
         }
     } else if (property == PropertyName::Visible && description.multi_line) {
         return static_cast<const TextBox&>(control).Visible ? "Testo di aiuto visualizzato: premere Tab per leggerlo."

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "window/control_model.hpp"
+#include "window/worked_calculation.hpp"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,19 +21,18 @@ std::string accessible_name(const ControlDescription& control);
 std::string control_purpose(const ControlDescription& control);
 
 // A result label's description: "Tensione V (volt), risultati", then ": " and the
-// result with its unit when there is one.
-std::string result_label_description(const ControlDescription& label, std::string_view result);
+// result with its unit when there is one, then how it came about.
+std::string result_label_description(const ControlDescription& label, std::string_view result,
+                                     const std::optional<WorkedCalculation>& worked = std::nullopt);
 
-// What a screen reader is told when a property changed away from the focus: a result,
-// the formula in use, the help text shown or hidden. Empty when there is nothing to say.
-std::string announcement(const Control& control, PropertyName property, char decimal_separator);
+// What a screen reader is told when a property changed away from the focus: a result
+// with how it came about, the formula in use, the help text shown or hidden. Empty when
+// there is nothing to say.
+std::string announcement(const Form& form, const Control& control, PropertyName property, char decimal_separator);
 
-// A result's tooltip: the result with its unit and how to copy it from the keyboard.
-// Empty for no result.
-std::string result_tooltip(std::string_view result_with_unit);
-
-// The result the window shows now (one row at most has one); null when none.
-const Label* latest_result(const Form& form);
+// A result's tooltip: the result with its unit, how it came about, and how to copy it
+// from the keyboard. Empty for no result.
+std::string result_tooltip(std::string_view result_with_unit, const std::optional<WorkedCalculation>& worked);
 
 // What a screen reader is told when Ctrl+C copied the result.
 std::string copied_announcement(std::string_view caption);
@@ -39,5 +40,6 @@ std::string copied_announcement(std::string_view caption);
 // The entries of a result's menu.
 inline constexpr std::string_view kCopyResultWords = "Copia";
 inline constexpr std::string_view kCopyResultWithUnitWords = "Copia con unità";
+inline constexpr std::string_view kCopyCalculationWords = "Copia il calcolo";
 
 } // namespace torvanel

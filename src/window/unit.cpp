@@ -11,6 +11,8 @@ std::string_view unit_symbol(Unit unit)
         return "\u03a9";
     case Unit::Ampere:
         return "A";
+    case Unit::Watt:
+        return "W";
     case Unit::None:
         break;
     }
@@ -26,6 +28,8 @@ std::string_view unit_name(Unit unit)
         return "ohm";
     case Unit::Ampere:
         return "ampere";
+    case Unit::Watt:
+        return "watt";
     case Unit::None:
         break;
     }

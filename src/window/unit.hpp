@@ -4,10 +4,10 @@
 
 namespace torvanel {
 
-// The unit of a row; None where no unit belongs.
-enum class Unit { None, Volt, Ohm, Ampere };
+// The unit of a row, or of the power a calculation gives; None where no unit belongs.
+enum class Unit { None, Volt, Ohm, Ampere, Watt };
 
-// "V", "Ω", "A" (empty for None) and "volt", "ohm", "ampere".
+// "V", "Ω", "A", "W" (empty for None) and "volt", "ohm", "ampere", "watt".
 std::string_view unit_symbol(Unit unit);
 std::string_view unit_name(Unit unit);
 

@@ -42,6 +42,7 @@ std::string unit_example(Unit unit, char separator)
         return std::string("4") + separator + "5 V";
     case Unit::Ampere:
         return "20 mA";
+    case Unit::Watt:
     case Unit::Ohm:
     case Unit::None:
         break;

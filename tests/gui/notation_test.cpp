@@ -23,8 +23,9 @@ TEST_F(ItalianUse, ResistorCodeAndMilliampereGiveTheVoltageWithItsUnit)
     click("CALCOLO");
     auto* result = widget_as<QLabel>("VoltOutput");
     EXPECT_EQ(result->text(), "9,4");
-    EXPECT_EQ(result->toolTip(), "9,4 V\nCtrl+C copia il risultato");
-    EXPECT_EQ(result->accessibleDescription(), "Tensione V (volt), risultati: 9,4 V");
+    EXPECT_EQ(result->toolTip(), "9,4 V\nV = R × I = 4,7 kΩ × 2 mA = 9,4 V\nP = V × I = 18,8 mW\nCtrl+C copia il risultato");
+    EXPECT_EQ(result->accessibleDescription(),
+              "Tensione V (volt), risultati: 9,4 V. V = R × I = 4,7 kΩ × 2 mA = 9,4 V. P = V × I = 18,8 mW");
     // Each known box tells how it was read.
     EXPECT_EQ(widget("OhmInput")->toolTip(), "letto come 4700 Ω");
     EXPECT_EQ(widget("AmpereInput")->accessibleDescription(), "letto come 0,002 A");
@@ -78,11 +79,12 @@ TEST_F(ItalianUse, ResultContextMenuCopiesTheCaptionOrTheValueWithItsUnit)
     auto* result = widget_as<QLabel>("AmpereOutput");
     ASSERT_EQ(result->contextMenuPolicy(), Qt::ActionsContextMenu);
     const QList<QAction*> actions = result->actions();
-    ASSERT_EQ(actions.size(), 2);
+    ASSERT_EQ(actions.size(), 3);
     // Without a result, what the user had on the clipboard stays there.
     QApplication::clipboard()->setText(QStringLiteral("appunti"));
-    actions[0]->trigger();
-    actions[1]->trigger();
+    for (QAction* action : actions) {
+        action->trigger();
+    }
     EXPECT_EQ(QApplication::clipboard()->text(), "appunti");
 
     type_into("VoltInput", "1");

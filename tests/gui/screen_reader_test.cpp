@@ -41,8 +41,11 @@ TEST_F(Announcements, EachResultAndNewFormulaOnceWithQuantityAndUnit)
     type_into("AmpereInput", "abc");
     watchdog->expect_message_box();
     click("CALCOLO");
-    EXPECT_EQ(announced, QStringList({"Tensione V (volt), risultato: 9,4 V", "Tensione V (volt), risultato: 9,4 V",
-                                      "Formula in uso: R = V / I", "Resistenza R (ohm), risultato: 4,7 kΩ"}));
+    // A result with how it came about.
+    const QString volts = "Tensione V (volt), risultato: 9,4 V. V = R × I = 4,7 kΩ × 2 mA = 9,4 V. P = V × I = 18,8 mW";
+    EXPECT_EQ(announced, QStringList({volts, volts, "Formula in uso: R = V / I",
+                                      "Resistenza R (ohm), risultato: 4,7 kΩ. R = V / I = 9,4 V / 2 mA = 4,7 kΩ. "
+                                      "P = V × I = 18,8 mW"}));
 }
 
 TEST_F(Announcements, HelpShownAndHidden)
@@ -69,7 +72,7 @@ TEST_F(Announcements, TheNotificationIsNoControlAndTakesNoFocus)
     QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(reader);
     ASSERT_NE(notification, nullptr);
     EXPECT_EQ(notification->role(), QAccessible::Notification);
-    EXPECT_EQ(notification->text(QAccessible::Name), "Tensione V (volt), risultato: 6 V");
+    EXPECT_TRUE(notification->text(QAccessible::Name).startsWith("Tensione V (volt), risultato: 6 V. V = R × I"));
     QAccessibleInterface* window_interface = QAccessible::queryAccessibleInterface(&window);
     EXPECT_EQ(notification->parent(), window_interface);
     EXPECT_EQ(window_interface->indexOfChild(notification), -1) << "a review of the window reads controls only";

@@ -2,6 +2,7 @@
 #include "window/qt/screen_reader.hpp"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -74,6 +75,36 @@ TEST_F(Usability, TheSelectedButtonIsCheckedAndTheFocusRingIsSeen)
         EXPECT_EQ(seen.pixelColor(outside + QPoint(0, dy)), QColor(0, 0, 139)) << dy;
     }
     EXPECT_EQ(seen.pixelColor(outside + QPoint(0, -3)), QColor(255, 255, 0));
+}
+
+} // namespace
+} // namespace torvanel
+
+namespace torvanel {
+namespace {
+
+TEST_F(Usability, AResultShowsItsUnitAndTellsAndCopiesHowItCameAbout)
+{
+    click("OHM");
+    type_into("VoltInput", "10");
+    type_into("AmpereInput", "20 mA");
+    click("CALCOLO");
+    auto* result = widget_as<QLabel>("OhmOutput");
+    ASSERT_EQ(result->text(), "500");
+    auto* unit = result->findChild<QLabel*>();
+    ASSERT_NE(unit, nullptr);
+    EXPECT_TRUE(unit->isVisible());
+    EXPECT_EQ(unit->text(), "Ω");
+    EXPECT_GT(unit->x(), result->fontMetrics().horizontalAdvance(result->text()));
+    const QString worked = "R = V / I = 10 V / 20 mA = 500 Ω\nP = V × I = 200 mW\n"
+                           "E12: 470 Ω – 560 Ω\nE24: 470 Ω – 510 Ω";
+    EXPECT_TRUE(result->toolTip().contains(worked)) << result->toolTip().toStdString();
+    for (QAction* action : result->actions()) {
+        if (action->text() == "Copia il calcolo") {
+            action->trigger();
+        }
+    }
+    EXPECT_EQ(QApplication::clipboard()->text(), worked);
 }
 
 } // namespace

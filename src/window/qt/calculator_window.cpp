@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
@@ -47,7 +48,7 @@ void set_background(QWidget* widget, QPalette::ColorRole role, const std::option
 } // namespace
 
 CalculatorWindow::CalculatorWindow(Form& form, Host& host)
-    : form_(form), host_(host), screen_reader_(*this, host.decimal_separator())
+    : form_(form), host_(host), screen_reader_(form, *this, host.decimal_separator())
 {
     const WindowDescription& description = calculator_window_description();
     setObjectName(to_qstring(description.name));
@@ -71,6 +72,7 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host)
         }
     }
     new FocusRing(*this);
+    add_calculation_copies();
     // Ctrl+C with nothing selected copies the result (the boxes ask for it themselves).
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, [this] { copy_latest_result(); });
     // The help box lies above the boxes it covers.
@@ -324,9 +326,10 @@ void CalculatorWindow::describe(const Control& control, PropertyName property)
     } else if (unit != Unit::None && control.kind() == ControlKind::Label && property == PropertyName::Caption) {
         const auto& label = static_cast<const Label&>(control);
         const std::string reading = result_description(label.Caption.get(), host_.decimal_separator(), unit);
-        widget->setToolTip(to_qstring(result_tooltip(reading)));
+        const auto worked = worked_calculation(form_, host_.decimal_separator());
+        widget->setToolTip(to_qstring(result_tooltip(reading, worked)));
         // A screen reader keeps the row and column beside the value.
-        widget->setAccessibleDescription(to_qstring(result_label_description(label.description(), reading)));
+        widget->setAccessibleDescription(to_qstring(result_label_description(label.description(), reading, worked)));
     }
     screen_reader_.shown(control, property);
 }
@@ -348,18 +351,42 @@ void CalculatorWindow::show_selection()
 
 void CalculatorWindow::fit_caption(QLabel& label, const ControlDescription& description)
 {
-    // A result is never cut: a caption wider than its label gets a smaller font.
+    // A result is never cut: a caption that, with its unit after it, is wider than its
+    // label gets a smaller font. The unit is drawn beside the caption, which stays the number.
+    auto* unit = label.findChild<QLabel*>();
     QFont font = label.font();
     font.setPointSizeF(description.font.point_size);
-    const auto fits = [&label](const QFont& f) {
+    const auto width = [&label, unit](const QFont& f) {
         const QFontMetrics metrics(f);
-        return metrics.horizontalAdvance(label.text()) + metrics.horizontalAdvance(QLatin1Char('x')) <=
-               label.contentsRect().width();
+        return metrics.horizontalAdvance(label.text() + QLatin1Char(' ') + unit->text()) +
+               metrics.horizontalAdvance(QLatin1Char('x'));
     };
-    while (!fits(font) && font.pointSizeF() > 4) {
+    while (width(font) > label.contentsRect().width() && font.pointSizeF() > 4) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
     }
     label.setFont(font);
+    const QFontMetrics metrics(font);
+    const int left = label.contentsRect().left() + metrics.horizontalAdvance(QLatin1Char('x')) / 2 +
+                     metrics.horizontalAdvance(label.text() + QLatin1Char(' '));
+    unit->setGeometry(left, label.contentsRect().top(), label.contentsRect().right() - left + 1,
+                      label.contentsRect().height());
+    unit->setVisible(!label.text().isEmpty());
+}
+
+void CalculatorWindow::add_calculation_copies()
+{
+    // A result's menu copies the worked calculation too, as plain text.
+    for (const auto& [control, widget] : widgets_) {
+        if (control->kind() == ControlKind::Label && control->description().unit != Unit::None) {
+            auto* copy = new QAction(to_qstring(kCopyCalculationWords), widget);
+            connect(copy, &QAction::triggered, this, [this] {
+                if (const auto worked = worked_calculation(form_, host_.decimal_separator())) {
+                    QApplication::clipboard()->setText(to_qstring(worked->text()));
+                }
+            });
+            widget->addAction(copy);
+        }
+    }
 }
 
 void CalculatorWindow::copy_latest_result()

@@ -50,6 +50,7 @@ private:
     void show_selection();
     void fit_caption(QLabel& label, const ControlDescription& description);
     void copy_latest_result();
+    void add_calculation_copies();
     // Pays the first calculation's one-time costs ahead of the first click.
     void warm_up();
 

@@ -33,8 +33,8 @@ private:
 
 } // namespace
 
-ScreenReader::ScreenReader(QWidget& window, char decimal_separator)
-    : QObject(&window), window_(window), decimal_separator_(decimal_separator),
+ScreenReader::ScreenReader(const Form& form, QWidget& window, char decimal_separator)
+    : QObject(&window), form_(form), window_(window), decimal_separator_(decimal_separator),
       notification_(QAccessible::registerAccessibleInterface(new Notification(*this)))
 {
 }
@@ -50,7 +50,7 @@ void ScreenReader::shown(const Control& control, PropertyName property)
     if (!window_.isVisible()) {
         return;
     }
-    const std::string words = announcement(control, property, decimal_separator_);
+    const std::string words = announcement(form_, control, property, decimal_separator_);
     if (!words.empty()) {
         announce(to_qstring(words));
     }

@@ -20,7 +20,7 @@ class ScreenReader : public QObject {
     Q_OBJECT
 
 public:
-    ScreenReader(QWidget& window, char decimal_separator);
+    ScreenReader(const Form& form, QWidget& window, char decimal_separator);
     ~ScreenReader() override;
 
     // The window has just shown this property's new value.
@@ -37,6 +37,7 @@ signals:
 
 private:
 
+    const Form& form_;
     QWidget& window_;
     char decimal_separator_;
     QString words_;

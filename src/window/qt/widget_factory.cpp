@@ -101,6 +101,11 @@ QWidget* create_label(const Control& control, char decimal_separator, QWidget* p
         });
         widget->addAction(copy);
         widget->addAction(copy_with_unit);
+        // The unit, drawn after the number (placed as the caption is shown).
+        auto* unit_symbol_label = new QLabel(to_qstring(unit_symbol(unit)), widget);
+        unit_symbol_label->setTextFormat(Qt::PlainText);
+        unit_symbol_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        unit_symbol_label->hide();
         widget->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
     return widget;

@@ -15,6 +15,20 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"TORVANEL";
 constexpr UINT kCopy = 1;
 constexpr UINT kCopyWithUnit = 2;
+constexpr UINT kCopyCalculation = 3;
+
+// Windows' line ends for a text put on its clipboard.
+std::wstring with_crlf(const std::string& text)
+{
+    std::wstring lines;
+    for (wchar_t c : to_utf16(text)) {
+        if (c == L'\n') {
+            lines += L'\r';
+        }
+        lines += c;
+    }
+    return lines;
+}
 
 } // namespace
 
@@ -213,6 +227,32 @@ LRESULT CALLBACK CalculatorWindow::entry_box_procedure(HWND window, UINT message
     return DefSubclassProc(window, message, wparam, lparam);
 }
 
+LRESULT CALLBACK CalculatorWindow::result_label_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                                          UINT_PTR, DWORD_PTR self_pointer)
+{
+    const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+    if (message == WM_PAINT) {
+        // The unit, drawn after the number: the caption itself stays the number.
+        auto* self = reinterpret_cast<CalculatorWindow*>(self_pointer);
+        if (const Child* child = self->child_of(window); child != nullptr && GetWindowTextLengthW(window) > 0) {
+            HDC context = GetDC(window);
+            HGDIOBJ before = SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+            SetBkMode(context, TRANSPARENT);
+            const std::wstring caption = window_text(window) + L" ";
+            SIZE size{};
+            GetTextExtentPoint32W(context, caption.c_str(), static_cast<int>(caption.size()), &size);
+            RECT place{};
+            GetClientRect(window, &place);
+            place.left += size.cx;
+            const std::wstring unit = to_utf16(unit_symbol(child->control->description().unit));
+            DrawTextW(context, unit.c_str(), static_cast<int>(unit.size()), &place, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+            SelectObject(context, before);
+            ReleaseDC(window, context);
+        }
+    }
+    return result;
+}
+
 HBRUSH CalculatorWindow::colour_child(HDC context, HWND window)
 {
     const Child* child = child_of(window);
@@ -304,7 +344,8 @@ void CalculatorWindow::show_property(const Control& control, PropertyName proper
             if (unit != Unit::None) {
                 fit_caption(child);
                 set_description(child, result_tooltip(result_description(label->Caption.get(),
-                                                                         host_.decimal_separator(), unit)));
+                                                                         host_.decimal_separator(), unit),
+                                                      worked_calculation(form_, host_.decimal_separator())));
             }
         } else if (property == PropertyName::Background) {
             InvalidateRect(child.window, nullptr, TRUE);
@@ -330,6 +371,8 @@ void CalculatorWindow::show_result_menu(Child& child, POINT at)
     AppendMenuW(menu, MF_STRING | (caption.empty() ? MF_GRAYED : 0), kCopy, to_utf16(kCopyResultWords).c_str());
     AppendMenuW(menu, MF_STRING | (caption.empty() ? MF_GRAYED : 0), kCopyWithUnit,
                 to_utf16(kCopyResultWithUnitWords).c_str());
+    const auto worked = worked_calculation(form_, host_.decimal_separator());
+    AppendMenuW(menu, MF_STRING | (worked ? 0 : MF_GRAYED), kCopyCalculation, to_utf16(kCopyCalculationWords).c_str());
     const auto choice = static_cast<UINT>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr));
     DestroyMenu(menu);
@@ -338,6 +381,8 @@ void CalculatorWindow::show_result_menu(Child& child, POINT at)
     } else if (choice == kCopyWithUnit) {
         copy_to_clipboard(window_, to_utf16(result_description(caption, host_.decimal_separator(),
                                                                 child.control->description().unit)));
+    } else if (choice == kCopyCalculation && worked) {
+        copy_to_clipboard(window_, with_crlf(worked->text()));
     }
 }
 

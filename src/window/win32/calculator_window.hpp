@@ -46,6 +46,8 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT CALLBACK entry_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                                 UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK result_label_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                                   UINT_PTR id, DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_children(HINSTANCE instance);
     void lay_out(UINT dpi);

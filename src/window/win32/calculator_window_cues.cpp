@@ -54,7 +54,9 @@ void CalculatorWindow::show_selection()
 void CalculatorWindow::fit_caption(Child& child)
 {
     // A result is never cut: a caption wider than its label gets a smaller font.
-    const std::wstring caption = window_text(child.window);
+    // The caption with the unit drawn after it.
+    const std::wstring caption =
+        window_text(child.window) + L" " + to_utf16(unit_symbol(child.control->description().unit));
     const FontDescription& font = child.control->description().font;
     RECT inside{};
     GetClientRect(child.window, &inside);

@@ -113,6 +113,8 @@ void CalculatorWindow::create_children(HINSTANCE instance)
             // Any length, as the boxes take any text.
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
             SetWindowSubclass(child, &CalculatorWindow::entry_box_procedure, 1, reinterpret_cast<DWORD_PTR>(this));
+        } else if (description.kind == ControlKind::Label && description.unit != Unit::None) {
+            SetWindowSubclass(child, &CalculatorWindow::result_label_procedure, 1, reinterpret_cast<DWORD_PTR>(this));
         }
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
