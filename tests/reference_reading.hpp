@@ -60,8 +60,8 @@ inline std::regex reference_grammar_with(const std::string& s, const std::string
     const std::string prefix = "p|n|u|\xC2\xB5|\xCE\xBC|m|k|K|M|G|T";
     const std::string blank = "(?:[ \\t\\r\\n]|\xC2\xA0|\xE2\x80\xAF|\xE2\x80\x89)*";
     return std::regex("^" + blank + "([+-]?)(?:([0-9]+(?:" + s + "[0-9]*)?|" + s + "[0-9]+)(?:([eE][+-]?[0-9]+)|" +
-                      blank + "(" + prefix + "))?|([0-9]*)(" + prefix + "|R)([0-9]+)|([0-9]+)R)" + blank + "(" +
-                      unit + ")" + blank + "$");
+                      blank + "(" + prefix + "))?|([0-9]*)(" + prefix + "|R)([0-9]+)|([0-9]+)R)" + blank + "(" + unit +
+                      ")" + blank + "$");
 }
 
 inline const std::regex& reference_grammar(char separator)
@@ -77,8 +77,9 @@ inline const std::regex& reference_grammar(char separator)
 // start with no prefix, no R, no E and no blank.
 inline const std::regex& reference_unknown_unit(char separator)
 {
-    static const std::string kLetters = "(?!p|n|u|\xC2\xB5|\xCE\xBC|m|k|K|M|G|T|R|e|E|\xC2\xA0|\xE2\x80\xAF|\xE2\x80\x89)"
-                                        "[A-Za-z\x80-\xFF]+";
+    static const std::string kLetters =
+        "(?!p|n|u|\xC2\xB5|\xCE\xBC|m|k|K|M|G|T|R|e|E|\xC2\xA0|\xE2\x80\xAF|\xE2\x80\x89)"
+        "[A-Za-z\x80-\xFF]+";
     static const std::regex kPoint = reference_grammar_with("\\.", kLetters);
     static const std::regex kComma = reference_grammar_with(",", kLetters);
     return separator == ',' ? kComma : kPoint;
@@ -126,7 +127,7 @@ inline ReferenceReading reference_reading(const std::string& text, char separato
             return {NumberProblem::WrongSeparator};
         }
         return {std::regex_match(text, reference_unknown_unit(separator)) ? NumberProblem::UnknownUnit
-                                                                         : NumberProblem::NotANumber};
+                                                                          : NumberProblem::NotANumber};
     }
     ReferenceReading reading;
     const std::string unit = m[9];

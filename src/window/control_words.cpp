@@ -54,7 +54,6 @@ std::string control_purpose(const ControlDescription& control)
     return {};
 }
 
-
 std::string result_label_description(const ControlDescription& label, std::string_view result,
                                      const std::optional<WorkedCalculation>& worked)
 {
@@ -86,8 +85,8 @@ std::string announcement(const Form& form, const Control& control, PropertyName 
             return "Formula in uso: " + caption;
         }
         if (description.unit != Unit::None) {
-            return std::string(description.quantity_name) + ", risultato: " +
-                   result_description(caption, decimal_separator, description.unit) +
+            return std::string(description.quantity_name) +
+                   ", risultato: " + result_description(caption, decimal_separator, description.unit) +
                    spoken(worked_calculation(form, decimal_separator));
         }
     } else if (property == PropertyName::Visible && description.multi_line) {

@@ -106,7 +106,8 @@ double Host::number_in(const TextBox& box) const
     const ControlDescription& description = box.description();
     const NumberReading reading = number_from_text(text, decimal_separator_, description.unit);
     if (reading.problem != NumberProblem::None) {
-        throw ConversionError(box.name(), description.quantity_name, text, reading, description.unit, decimal_separator_);
+        throw ConversionError(box.name(), description.quantity_name, text, reading, description.unit,
+                              decimal_separator_);
     }
     return reading.value;
 }

@@ -188,8 +188,8 @@ public:
                 // A prefix, a code's R or an exponent's E where the unit would be (1E3k,
                 // 1kk, 4RR, 1Ex) is no unit, only a slip.
                 const std::string_view rest = text_.substr(i_);
-                result_.unknown_unit = looks_like_a_unit(rest) && !prefix_at(rest, true) && rest.front() != 'e' &&
-                                       rest.front() != 'E';
+                result_.unknown_unit =
+                    looks_like_a_unit(rest) && !prefix_at(rest, true) && rest.front() != 'e' && rest.front() != 'E';
                 return result_;
             }
             result_.unit = *unit;

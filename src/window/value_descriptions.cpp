@@ -21,7 +21,9 @@ bool is_bidi_control(std::string_view character)
 // "202E" for the UTF-8 of U+202E (two- and three-byte sequences).
 std::string code_point_hex(std::string_view character)
 {
-    const auto byte = [&character](std::size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(character[i])); };
+    const auto byte = [&character](std::size_t i) {
+        return static_cast<unsigned>(static_cast<unsigned char>(character[i]));
+    };
     const unsigned code = character.size() == 2 ? (byte(0) & 0x1Fu) << 6 | (byte(1) & 0x3Fu)
                                                 : (byte(0) & 0x0Fu) << 12 | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
     char hex[8];
@@ -84,9 +86,9 @@ Refusal refusal(NumberReading reading, Unit row_unit, char separator)
     case NumberProblem::None:
         break;
     }
-    return {"non è un numero", std::string("Scrivere un numero, per esempio 12") + separator +
-                                   "5 oppure 1E-3.\nSi possono usare anche prefissi e unità: " +
-                                   unit_example(row_unit, separator) + "."};
+    return {"non è un numero",
+            std::string("Scrivere un numero, per esempio 12") + separator +
+                "5 oppure 1E-3.\nSi possono usare anche prefissi e unità: " + unit_example(row_unit, separator) + "."};
 }
 
 } // namespace

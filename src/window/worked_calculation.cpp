@@ -9,7 +9,7 @@
 namespace torvanel {
 namespace {
 
-// The values of a decade, from 1 up, in tenths and hundredths as printed on parts.
+// The values of a decade, from 1 up, as printed on parts.
 constexpr std::array<double, 12> kE12{1.0, 1.2, 1.5, 1.8, 2.2, 2.7, 3.3, 3.9, 4.7, 5.6, 6.8, 8.2};
 constexpr std::array<double, 24> kE24{1.0, 1.1, 1.2, 1.3, 1.5, 1.6, 1.8, 2.0, 2.2, 2.4, 2.7, 3.0,
                                       3.3, 3.6, 3.9, 4.3, 4.7, 5.1, 5.6, 6.2, 6.8, 7.5, 8.2, 9.1};
@@ -53,10 +53,10 @@ std::string WorkedCalculation::text() const
 
 std::string standard_neighbours(double ohms, int series, char decimal_separator)
 {
-    const std::span<const double> decade =
-        series == 12 ? std::span<const double>(kE12) : std::span<const double>(kE24);
+    const std::span<const double> decade = series == 12 ? std::span<const double>(kE12) : std::span<const double>(kE24);
     int exponent = static_cast<int>(std::floor(std::log10(ohms)));
-    double mantissa = ohms / std::pow(10.0, exponent);
+    // Multiplying by an exact power of ten rounds once; dividing by 0.1 would not.
+    double mantissa = exponent >= 0 ? ohms / std::pow(10.0, exponent) : ohms * std::pow(10.0, -exponent);
     // log10 may land a hair below a power of ten, or above it.
     if (mantissa >= 10 * (1 - 1e-12)) {
         mantissa /= 10;
@@ -69,10 +69,14 @@ std::string standard_neighbours(double ohms, int series, char decimal_separator)
         return engineering_text(standard * std::pow(10.0, exponent + decades), decimal_separator, Unit::Ohm);
     };
     const std::string name = "E" + std::to_string(series) + ": ";
-    for (std::size_t i = 0; i < decade.size(); ++i) {
-        if (std::abs(mantissa - decade[i]) <= 1e-9 * decade[i]) {
-            return name + value(decade[i], 0) + " (valore standard)";
+    // On the series, within rounding (a value a hair below 4,7 is 4,7); 10 is the next decade's 1.
+    for (std::size_t i = 0; i <= decade.size(); ++i) {
+        const double standard = i < decade.size() ? decade[i] : 10.0;
+        if (std::abs(mantissa - standard) <= 1e-9 * standard) {
+            return name + (i < decade.size() ? value(standard, 0) : value(decade[0], 1)) + " (valore standard)";
         }
+    }
+    for (std::size_t i = 0; i < decade.size(); ++i) {
         const double next = i + 1 < decade.size() ? decade[i + 1] : 10.0;
         if (mantissa > decade[i] && mantissa < next) {
             return name + value(decade[i], 0) + " – " +

@@ -35,6 +35,11 @@ TEST(WorkedCalculation, ShowsTheValuesAsReadThePowerAndTheStandardResistors)
         {&Form::OHM, "1000", "", "0,4m", "R = V / I = 1 kV / 400 µA = 2,5 MΩ", "P = V × I = 400 mW",
          "E12: 2,2 MΩ – 2,7 MΩ\nE24: 2,4 MΩ – 2,7 MΩ"},
         {&Form::AMPERE, "-5", "1k", "", "I = V / R = -5 V / 1 kΩ = -5 mA", "P = V × I = 25 mW", ""},
+        // Standard values that rounding leaves a hair below the series.
+        {&Form::OHM, "0,47", "", "1", "R = V / I = 470 mV / 1 A = 470 mΩ", "P = V × I = 470 mW",
+         "E12: 470 mΩ (valore standard)\nE24: 470 mΩ (valore standard)"},
+        {&Form::OHM, "0,22", "", "1", "R = V / I = 220 mV / 1 A = 220 mΩ", "P = V × I = 220 mW",
+         "E12: 220 mΩ (valore standard)\nE24: 220 mΩ (valore standard)"},
     };
     for (const WorkedCase& c : cases) {
         testing::Program program(',');

@@ -23,7 +23,8 @@ TEST_F(ItalianUse, ResistorCodeAndMilliampereGiveTheVoltageWithItsUnit)
     click("CALCOLO");
     auto* result = widget_as<QLabel>("VoltOutput");
     EXPECT_EQ(result->text(), "9,4");
-    EXPECT_EQ(result->toolTip(), "9,4 V\nV = R × I = 4,7 kΩ × 2 mA = 9,4 V\nP = V × I = 18,8 mW\nCtrl+C copia il risultato");
+    EXPECT_EQ(result->toolTip(),
+              "9,4 V\nV = R × I = 4,7 kΩ × 2 mA = 9,4 V\nP = V × I = 18,8 mW\nCtrl+C copia il risultato");
     EXPECT_EQ(result->accessibleDescription(),
               "Tensione V (volt), risultati: 9,4 V. V = R × I = 4,7 kΩ × 2 mA = 9,4 V. P = V × I = 18,8 mW");
     // Each known box tells how it was read.

@@ -99,6 +99,7 @@ TEST_F(Usability, AResultShowsItsUnitAndTellsAndCopiesHowItCameAbout)
     const QString worked = "R = V / I = 10 V / 20 mA = 500 Ω\nP = V × I = 200 mW\n"
                            "E12: 470 Ω – 560 Ω\nE24: 470 Ω – 510 Ω";
     EXPECT_TRUE(result->toolTip().contains(worked)) << result->toolTip().toStdString();
+    type_into("VoltInput", "20"); // typed after the result: it tells how the result shown came about
     for (QAction* action : result->actions()) {
         if (action->text() == "Copia il calcolo") {
             action->trigger();

@@ -1,10 +1,10 @@
 #include "window/qt/calculator_window.hpp"
 
+#include "window/control_words.hpp"
 #include "window/qt/focus_ring.hpp"
 #include "window/qt/held_text_box.hpp"
 #include "window/qt/qt_conversions.hpp"
 #include "window/qt/widget_factory.hpp"
-#include "window/control_words.hpp"
 #include "window/value_descriptions.hpp"
 
 #include <QCloseEvent>
@@ -100,6 +100,7 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
             // A click never works on a text other than the one shown: a text the model
             // could not take yet is handed over first.
             if (!hand_over_refused_typing()) {
+                show_selection(); // the button toggled itself; nothing was selected
                 return;
             }
             deferring_changes_ = true;
@@ -324,6 +325,8 @@ void CalculatorWindow::describe(const Control& control, PropertyName property)
         const auto& label = static_cast<const Label&>(control);
         const std::string reading = result_description(label.Caption.get(), host_.decimal_separator(), unit);
         const auto worked = worked_calculation(form_, host_.decimal_separator());
+        // What "Copia il calcolo" copies: the boxes may be typed into after the result.
+        shown_calculation_ = worked;
         widget->setToolTip(to_qstring(result_tooltip(reading, worked)));
         // A screen reader keeps the row and column beside the value.
         widget->setAccessibleDescription(to_qstring(result_label_description(label.description(), reading, worked)));

@@ -2,6 +2,7 @@
 
 #include "window/host.hpp"
 #include "window/qt/screen_reader.hpp"
+#include "window/worked_calculation.hpp"
 
 #include <QLabel>
 #include <QWidget>
@@ -62,7 +63,8 @@ private:
     bool warmed_up_ = false;               // warm_up() ran or is queued
     bool deferring_changes_ = false;       // a click's handler runs: changes wait in pending_
     std::vector<std::pair<const Control*, PropertyName>> pending_;
-    std::vector<TextBox*> refused_typing_; // boxes whose shown text the model could not take
+    std::vector<TextBox*> refused_typing_;               // boxes whose shown text the model could not take
+    std::optional<WorkedCalculation> shown_calculation_; // how the result shown came about
     ScreenReader screen_reader_;
 };
 

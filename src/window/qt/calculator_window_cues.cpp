@@ -59,8 +59,8 @@ void CalculatorWindow::add_calculation_copies()
         if (control->kind() == ControlKind::Label && control->description().unit != Unit::None) {
             auto* copy = new QAction(to_qstring(kCopyCalculationWords), widget);
             connect(copy, &QAction::triggered, this, [this] {
-                if (const auto worked = worked_calculation(form_, host_.decimal_separator())) {
-                    QApplication::clipboard()->setText(to_qstring(worked->text()));
+                if (shown_calculation_) {
+                    QApplication::clipboard()->setText(to_qstring(shown_calculation_->text()));
                 }
             });
             widget->addAction(copy);

@@ -33,6 +33,14 @@ QString EntryBox::with_selection_replaced(const QString& inserted) const
     return QString(text()).replace(start, selectedText().size(), inserted);
 }
 
+bool EntryBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && shortcut_override(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 void EntryBox::keyPressEvent(QKeyEvent* event)
 {
     const bool keypad_decimal =

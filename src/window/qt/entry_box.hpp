@@ -16,6 +16,7 @@ public:
     EntryBox(char decimal_separator, QWidget* parent);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -36,6 +36,7 @@ void HeldTextBox::show_text(const QString& text)
         return;
     }
     undo_text_.reset();
+    redo_text_.reset();
     set_whole(text);
 }
 
@@ -52,14 +53,42 @@ void HeldTextBox::set_whole(const QString& text)
     }
 }
 
-void HeldTextBox::replace_by_user(QString text)
+void HeldTextBox::replace_by_user(const QString& text)
 {
-    // By value: the text may be the undo text replaced here.
     undo_text_ = full_text();
+    redo_text_.reset();
     set_whole(text);
     if (user_edit_) {
         user_edit_();
     }
+}
+
+bool HeldTextBox::step(bool back)
+{
+    std::optional<QString>& from = back ? undo_text_ : redo_text_;
+    if (!from) {
+        return false;
+    }
+    const QString text = std::move(*from);
+    from.reset();
+    (back ? redo_text_ : undo_text_) = full_text();
+    set_whole(text);
+    if (user_edit_) {
+        user_edit_();
+    }
+    return true;
+}
+
+bool HeldTextBox::shortcut_override(QKeyEvent& event) const
+{
+    // A read-only editor leaves these keys to the window's shortcuts; a held text takes them.
+    const bool taken = held_ && (event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Cut) ||
+                                 event.matches(QKeySequence::Paste) || event.matches(QKeySequence::Undo) ||
+                                 event.matches(QKeySequence::Redo));
+    if (taken) {
+        event.accept();
+    }
+    return taken;
 }
 
 bool HeldTextBox::insert_or_hold(const QString& inserted)
@@ -80,10 +109,10 @@ void HeldTextBox::user_edited(const QString& text_before)
     const QString text = shown_text();
     if (text.size() >= kHeldLength) {
         // An edit that came another way than the ones the box watches for.
-        held_ = text;
         undo_text_ = text_before;
         set_whole(text);
     }
+    redo_text_.reset();
     if (user_edit_) {
         user_edit_();
     }
@@ -94,10 +123,11 @@ bool HeldTextBox::key_press(QKeyEvent& event)
     if (held_) {
         return held_key_press(event);
     }
-    const bool undo = event.matches(QKeySequence::Undo) && !editor_can_undo();
-    const bool redo = event.matches(QKeySequence::Redo) && !editor_can_redo();
-    if ((undo || redo) && undo_text_) {
-        replace_by_user(*undo_text_);
+    // Once the editor's own history is spent, undo and redo reach across a held text.
+    if (event.matches(QKeySequence::Undo) && !editor_can_undo() && undo_text_) {
+        step(true);
+    } else if (event.matches(QKeySequence::Redo) && !editor_can_redo() && redo_text_) {
+        step(false);
     } else if (event.matches(QKeySequence::Copy) && !editor_has_selection() && copy_without_selection_) {
         copy_without_selection_();
     } else if (event.matches(QKeySequence::Paste)) {
@@ -121,9 +151,7 @@ bool HeldTextBox::held_key_press(QKeyEvent& event)
     } else if (event.matches(QKeySequence::Paste)) {
         replace_by_user(clipboard_text_for(event));
     } else if (event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo)) {
-        if (undo_text_) {
-            replace_by_user(*undo_text_);
-        }
+        step(event.matches(QKeySequence::Undo));
     } else if (event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete) {
         replace_by_user({});
     } else if (types_text(event)) {
@@ -143,11 +171,7 @@ bool HeldTextBox::context_menu(const QContextMenuEvent& event)
     // The editor's own menu would act on the summary.
     auto* menu = new QMenu(&editor());
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* undo = menu->addAction(QStringLiteral("Annulla"), [this] {
-        if (undo_text_) {
-            replace_by_user(*undo_text_);
-        }
-    });
+    QAction* undo = menu->addAction(QStringLiteral("Annulla"), [this] { step(true); });
     undo->setEnabled(undo_text_.has_value());
     menu->addSeparator();
     menu->addAction(QStringLiteral("Taglia"), [this] {

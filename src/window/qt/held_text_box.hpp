@@ -50,6 +50,7 @@ protected:
 
     // For the editor's event handlers; each returns true when it took the event.
     bool key_press(QKeyEvent& event);
+    bool shortcut_override(QKeyEvent& event) const;
     // Takes an insertion the editor is about to make when its result must be held.
     bool insert_or_hold(const QString& inserted);
     bool context_menu(const QContextMenuEvent& event);
@@ -58,13 +59,17 @@ protected:
 
 private:
     bool held_key_press(QKeyEvent& event);
-    void replace_by_user(QString text);
+    // A step the user takes: what was there before becomes what undo brings back.
+    void replace_by_user(const QString& text);
+    // Undo (back) or redo across a held text; false when there is nothing to go to.
+    bool step(bool back);
     void set_whole(const QString& text);
 
     std::optional<QString> held_;
-    // What undo brings back once the editor's own history is spent: the text before
-    // the last step that held, replaced or let go of a held text.
+    // What undo and redo bring back once the editor's own history is spent: the texts
+    // around the last step that held, replaced or let go of a held text.
     std::optional<QString> undo_text_;
+    std::optional<QString> redo_text_;
     std::function<void()> user_edit_;
     std::function<void()> copy_without_selection_;
 };

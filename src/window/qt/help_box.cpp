@@ -1,5 +1,6 @@
 #include "window/qt/help_box.hpp"
 
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -29,6 +30,14 @@ QString HelpBox::with_selection_replaced(const QString& inserted) const
 {
     const QTextCursor cursor = textCursor();
     return toPlainText().replace(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart(), inserted);
+}
+
+bool HelpBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && shortcut_override(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QPlainTextEdit::event(event);
 }
 
 void HelpBox::keyPressEvent(QKeyEvent* event)

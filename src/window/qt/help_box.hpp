@@ -15,6 +15,7 @@ public:
     explicit HelpBox(QWidget* parent);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     // Paste, drop and the middle click all come through here.

@@ -1,7 +1,7 @@
 #include "window/qt/screen_reader.hpp"
 
-#include "window/qt/qt_conversions.hpp"
 #include "window/control_words.hpp"
+#include "window/qt/qt_conversions.hpp"
 
 #include <QAccessibleObject>
 #include <QWidget>

@@ -36,7 +36,6 @@ signals:
     void announced(const QString& words);
 
 private:
-
     const Form& form_;
     QWidget& window_;
     char decimal_separator_;

@@ -1,9 +1,9 @@
 #include "window/qt/widget_factory.hpp"
 
+#include "window/control_words.hpp"
 #include "window/qt/entry_box.hpp"
 #include "window/qt/help_box.hpp"
 #include "window/qt/qt_conversions.hpp"
-#include "window/control_words.hpp"
 #include "window/value_descriptions.hpp"
 
 #include <QAction>

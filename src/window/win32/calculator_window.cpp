@@ -104,6 +104,9 @@ bool CalculatorWindow::take_key(const MSG& message)
         DWORD end = 0;
         if (const Child* focused = child_of(GetFocus());
             focused != nullptr && focused->control->kind() == ControlKind::TextBox) {
+            if (focused->text->holds_text()) {
+                return false; // the box copies its whole text
+            }
             SendMessageW(focused->window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         }
         if (start == end) {
@@ -130,8 +133,8 @@ bool CalculatorWindow::move_focus(bool backwards)
         return true;
     }
     const auto size = static_cast<std::ptrdiff_t>(order.size());
-    const auto current = std::find_if(order.begin(), order.end(),
-                                      [](const Child* c) { return c->window == GetFocus(); });
+    const auto current =
+        std::find_if(order.begin(), order.end(), [](const Child* c) { return c->window == GetFocus(); });
     std::ptrdiff_t next = backwards ? size - 1 : 0;
     if (current != order.end()) {
         next = ((current - order.begin()) + (backwards ? size - 1 : 1)) % size;
@@ -180,9 +183,9 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wparam, LPARAM lparam)
         return 0;
     }
     case WM_CONTEXTMENU:
-        if (Child* child = child_of(reinterpret_cast<HWND>(wparam));
-            child != nullptr && child->control->kind() == ControlKind::Label &&
-            child->control->description().unit != Unit::None) {
+        if (Child* child = child_of(reinterpret_cast<HWND>(wparam)); child != nullptr &&
+                                                                     child->control->kind() == ControlKind::Label &&
+                                                                     child->control->description().unit != Unit::None) {
             show_result_menu(*child, POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
             return 0;
         }
@@ -211,7 +214,7 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wparam, LPARAM lparam)
 }
 
 LRESULT CALLBACK CalculatorWindow::entry_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                                        UINT_PTR, DWORD_PTR self_pointer)
+                                                       UINT_PTR, DWORD_PTR self_pointer)
 {
     // The numeric keypad's decimal key types the locale's decimal separator: Italian
     // keyboards give '.' there, which would not read.
@@ -245,7 +248,8 @@ LRESULT CALLBACK CalculatorWindow::result_label_procedure(HWND window, UINT mess
             GetClientRect(window, &place);
             place.left += size.cx;
             const std::wstring unit = to_utf16(unit_symbol(child->control->description().unit));
-            DrawTextW(context, unit.c_str(), static_cast<int>(unit.size()), &place, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+            DrawTextW(context, unit.c_str(), static_cast<int>(unit.size()), &place,
+                      DT_LEFT | DT_VCENTER | DT_SINGLELINE);
             SelectObject(context, before);
             ReleaseDC(window, context);
         }
@@ -266,8 +270,9 @@ HBRUSH CalculatorWindow::colour_child(HDC context, HWND window)
         background = label->Background.get();
     }
     const ControlDescription& description = child->control->description();
-    const COLORREF fill = background ? background->value
-                                     : GetSysColor(description.kind == ControlKind::TextBox ? COLOR_WINDOW : COLOR_BTNFACE);
+    const COLORREF fill = background
+                              ? background->value
+                              : GetSysColor(description.kind == ControlKind::TextBox ? COLOR_WINDOW : COLOR_BTNFACE);
     SetBkColor(context, fill);
     SetTextColor(context, description.text_colour ? description.text_colour->value : GetSysColor(COLOR_WINDOWTEXT));
     HBRUSH& brush = brushes_[fill];
@@ -343,9 +348,11 @@ void CalculatorWindow::show_property(const Control& control, PropertyName proper
             SetWindowTextW(child.window, to_utf16(label->Caption.get()).c_str());
             if (unit != Unit::None) {
                 fit_caption(child);
-                set_description(child, result_tooltip(result_description(label->Caption.get(),
-                                                                         host_.decimal_separator(), unit),
-                                                      worked_calculation(form_, host_.decimal_separator())));
+                // What "Copia il calcolo" copies: the boxes may be typed into after the result.
+                shown_calculation_ = worked_calculation(form_, host_.decimal_separator());
+                set_description(
+                    child, result_tooltip(result_description(label->Caption.get(), host_.decimal_separator(), unit),
+                                          shown_calculation_));
             }
         } else if (property == PropertyName::Background) {
             InvalidateRect(child.window, nullptr, TRUE);
@@ -371,16 +378,16 @@ void CalculatorWindow::show_result_menu(Child& child, POINT at)
     AppendMenuW(menu, MF_STRING | (caption.empty() ? MF_GRAYED : 0), kCopy, to_utf16(kCopyResultWords).c_str());
     AppendMenuW(menu, MF_STRING | (caption.empty() ? MF_GRAYED : 0), kCopyWithUnit,
                 to_utf16(kCopyResultWithUnitWords).c_str());
-    const auto worked = worked_calculation(form_, host_.decimal_separator());
+    const auto worked = shown_calculation_;
     AppendMenuW(menu, MF_STRING | (worked ? 0 : MF_GRAYED), kCopyCalculation, to_utf16(kCopyCalculationWords).c_str());
-    const auto choice = static_cast<UINT>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr));
+    const auto choice =
+        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr));
     DestroyMenu(menu);
     if (choice == kCopy) {
         copy_to_clipboard(window_, to_utf16(caption));
     } else if (choice == kCopyWithUnit) {
         copy_to_clipboard(window_, to_utf16(result_description(caption, host_.decimal_separator(),
-                                                                child.control->description().unit)));
+                                                               child.control->description().unit)));
     } else if (choice == kCopyCalculation && worked) {
         copy_to_clipboard(window_, with_crlf(worked->text()));
     }

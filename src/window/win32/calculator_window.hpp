@@ -2,6 +2,7 @@
 
 #include "window/host.hpp"
 #include "window/win32/held_text_box.hpp"
+#include "window/worked_calculation.hpp"
 
 #include <windows.h>
 
@@ -44,10 +45,10 @@ private:
     };
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    static LRESULT CALLBACK entry_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                                UINT_PTR id, DWORD_PTR self);
-    static LRESULT CALLBACK result_label_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                                   UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK entry_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                                DWORD_PTR self);
+    static LRESULT CALLBACK result_label_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                                   DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_children(HINSTANCE instance);
     void lay_out(UINT dpi);
@@ -77,6 +78,7 @@ private:
     bool keypad_decimal_ = false;        // the key being typed is the keypad's decimal key
     HWND ringed_ = nullptr;              // the control the focus ring is around
     UINT dpi_ = 96;
+    std::optional<WorkedCalculation> shown_calculation_; // how the result shown came about
 };
 
 } // namespace torvanel::win32

@@ -64,8 +64,8 @@ void CalculatorWindow::fit_caption(Child& child)
     HFONT fitted = nullptr;
     for (double points = font.point_size;; points -= 0.25) {
         fitted = CreateFontW(-static_cast<int>(points * dpi_ / 72.0 + 0.5), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
-                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                             DEFAULT_PITCH, to_utf16(font.family).c_str());
+                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
+                             to_utf16(font.family).c_str());
         HGDIOBJ before = SelectObject(context, fitted);
         SIZE size{};
         GetTextExtentPoint32W(context, (caption + L"x").c_str(), static_cast<int>(caption.size() + 1), &size);

@@ -73,8 +73,7 @@ void annotate_names(const std::vector<std::pair<HWND, std::wstring>>& names)
         return;
     }
     for (const auto& [window, name] : names) {
-        services->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                                 name.c_str());
+        services->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
     }
     services->Release();
 }
@@ -95,11 +94,10 @@ void CalculatorWindow::create_children(HINSTANCE instance)
     children_.reserve(controls.size()); // the text boxes keep references to their entries
     for (Control* control : controls) {
         const ControlDescription& description = control->description();
-        HWND child = CreateWindowExW(description.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0,
-                                     class_of(description.kind), to_utf16(shown_text_of(*control)).c_str(),
-                                     style_of(description), 0, 0, 0, 0, window_,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(description.name))),
-                                     instance, nullptr);
+        HWND child = CreateWindowExW(
+            description.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0, class_of(description.kind),
+            to_utf16(shown_text_of(*control)).c_str(), style_of(description), 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(description.name))), instance, nullptr);
         children_.push_back(Child{control, child, nullptr, nullptr, {}});
         if (description.kind == ControlKind::TextBox) {
             Child& made = children_.back();

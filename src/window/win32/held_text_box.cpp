@@ -12,7 +12,38 @@ constexpr WPARAM kCopyKey = 0x03;
 constexpr WPARAM kPasteKey = 0x16;
 constexpr WPARAM kCutKey = 0x18;
 constexpr WPARAM kUndoKey = 0x1A;
+constexpr WPARAM kRedoKey = 0x19;
 constexpr WPARAM kBackspace = 0x08;
+
+bool key_down(UINT message, WPARAM wparam, UINT key, int modifier)
+{
+    return message == WM_KEYDOWN && wparam == key && (GetKeyState(modifier) & 0x8000) != 0;
+}
+
+// The edit box handles Shift+Insert, Ctrl+Insert and Shift+Delete itself, without
+// the messages it sends for Ctrl+V, Ctrl+C and Ctrl+X.
+bool pastes(UINT message, WPARAM wparam)
+{
+    return message == WM_PASTE || (message == WM_CHAR && wparam == kPasteKey) ||
+           key_down(message, wparam, VK_INSERT, VK_SHIFT);
+}
+
+bool copies(UINT message, WPARAM wparam)
+{
+    return message == WM_COPY || (message == WM_CHAR && wparam == kCopyKey) ||
+           key_down(message, wparam, VK_INSERT, VK_CONTROL);
+}
+
+bool cuts(UINT message, WPARAM wparam)
+{
+    return message == WM_CUT || (message == WM_CHAR && wparam == kCutKey) ||
+           key_down(message, wparam, VK_DELETE, VK_SHIFT);
+}
+
+bool undoes(UINT message, WPARAM wparam)
+{
+    return message == WM_UNDO || message == EM_UNDO || (message == WM_CHAR && wparam == kUndoKey);
+}
 
 } // namespace
 
@@ -29,6 +60,7 @@ std::wstring HeldTextBox::full_text() const
 void HeldTextBox::show_text(const std::wstring& text)
 {
     undo_text_.reset();
+    redo_text_.reset();
     set_whole(text);
 }
 
@@ -45,12 +77,26 @@ void HeldTextBox::set_whole(const std::wstring& text)
     }
 }
 
-void HeldTextBox::replace_by_user(std::wstring text)
+void HeldTextBox::replace_by_user(const std::wstring& text)
 {
-    // By value: the text may be the undo text replaced here.
     undo_text_ = full_text();
+    redo_text_.reset();
     set_whole(text);
     user_edited_();
+}
+
+bool HeldTextBox::step(bool back)
+{
+    std::optional<std::wstring>& from = back ? undo_text_ : redo_text_;
+    if (!from) {
+        return false;
+    }
+    const std::wstring text = std::move(*from);
+    from.reset();
+    (back ? redo_text_ : undo_text_) = full_text();
+    set_whole(text);
+    user_edited_();
+    return true;
 }
 
 std::wstring HeldTextBox::with_selection_replaced(const std::wstring& inserted) const
@@ -67,14 +113,14 @@ bool HeldTextBox::handle(UINT message, WPARAM wparam, LPARAM)
         return handle_held(message, wparam);
     }
     std::wstring inserted;
-    if (message == WM_PASTE) {
+    if (pastes(message, wparam)) {
         inserted = clipboard_text(edit_);
     } else if (message == WM_CHAR && wparam >= 0x20 && wparam != 0x7F) {
         inserted = std::wstring(1, static_cast<wchar_t>(wparam));
-    } else if ((message == WM_UNDO || message == EM_UNDO || (message == WM_CHAR && wparam == kUndoKey)) &&
-               undo_text_ && SendMessageW(edit_, EM_CANUNDO, 0, 0) == 0) {
-        replace_by_user(*undo_text_);
-        return true;
+    } else if (undoes(message, wparam) && undo_text_ && SendMessageW(edit_, EM_CANUNDO, 0, 0) == 0) {
+        return step(true);
+    } else if (message == WM_CHAR && wparam == kRedoKey) {
+        return step(false);
     } else {
         return false;
     }
@@ -91,20 +137,16 @@ bool HeldTextBox::handle(UINT message, WPARAM wparam, LPARAM)
 
 bool HeldTextBox::handle_held(UINT message, WPARAM wparam)
 {
-    const bool copy = message == WM_COPY || (message == WM_CHAR && wparam == kCopyKey);
-    const bool cut = message == WM_CUT || (message == WM_CHAR && wparam == kCutKey);
-    const bool undo = message == WM_UNDO || message == EM_UNDO || (message == WM_CHAR && wparam == kUndoKey);
-    if (copy || cut) {
+    const bool cut = cuts(message, wparam);
+    if (copies(message, wparam) || cut) {
         copy_to_clipboard(edit_, *held_);
         if (cut) {
             replace_by_user({});
         }
-    } else if (message == WM_PASTE || (message == WM_CHAR && wparam == kPasteKey)) {
+    } else if (pastes(message, wparam)) {
         replace_by_user(clipboard_text(edit_));
-    } else if (undo) {
-        if (undo_text_) {
-            replace_by_user(*undo_text_);
-        }
+    } else if (undoes(message, wparam) || (message == WM_CHAR && wparam == kRedoKey)) {
+        step(undoes(message, wparam));
     } else if ((message == WM_CHAR && wparam == kBackspace) || (message == WM_KEYDOWN && wparam == VK_DELETE) ||
                message == WM_CLEAR) {
         replace_by_user({});

@@ -34,7 +34,10 @@ public:
 
 private:
     bool handle_held(UINT message, WPARAM wparam);
-    void replace_by_user(std::wstring text);
+    // A step the user takes: what was there before becomes what undo brings back.
+    void replace_by_user(const std::wstring& text);
+    // Undo (back) or redo across a held text; false when there is nothing to go to.
+    bool step(bool back);
     void set_whole(const std::wstring& text);
     std::wstring with_selection_replaced(const std::wstring& inserted) const;
 
@@ -42,7 +45,10 @@ private:
     std::function<void(const std::wstring&)> show_;
     std::function<void()> user_edited_;
     std::optional<std::wstring> held_;
-    std::optional<std::wstring> undo_text_; // what undo brings back once the box's own undo is spent
+    // What undo and redo bring back once the box's own undo is spent: the texts around
+    // the last step that held, replaced or let go of a held text.
+    std::optional<std::wstring> undo_text_;
+    std::optional<std::wstring> redo_text_;
 };
 
 } // namespace torvanel::win32
