@@ -77,7 +77,8 @@ Outcome expected_calculation(std::array<std::string, 3> texts, std::size_t unkno
 QString random_text(std::mt19937_64& random, char separator)
 {
     static const QString kJumble = QStringLiteral("0123456789.,+-eE  axZkmMR\u00b5VA\u00e0\u20ac\u03a9");
-    static const QStringList kSuffixes{"k", "m", "M", "\u00b5", " mA", "V", " k\u03a9", "ohm", "A"};
+    static const QStringList kSuffixes{"k",   "m", "M",     "\u00b5", " mA",     "V",     " k\u03a9",
+                                       "ohm", "A", " volt", "ma",     " Ampere", " volts"};
     std::uniform_int_distribution<int> percent(0, 99);
     std::uniform_int_distribution<int> digit('0', '9');
     auto digits = [&](int count) {
