@@ -255,8 +255,8 @@ public:
                     continue;
                 }
                 const XRectangle& drawn = reinterpret_cast<const XDamageNotifyEvent&>(event).area;
-                if (drawn.x < area.x + area.width && area.x < drawn.x + drawn.width &&
-                    drawn.y < area.y + area.height && area.y < drawn.y + drawn.height) {
+                if (drawn.x < area.x + area.width && area.x < drawn.x + drawn.width && drawn.y < area.y + area.height &&
+                    area.y < drawn.y + drawn.height) {
                     return true;
                 }
             }

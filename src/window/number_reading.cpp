@@ -137,13 +137,11 @@ public:
     Scan run()
     {
         std::size_t end = text_.size();
-        while (i_ < end && blank_at_start(text_.substr(i_, end - i_)) > 0) {
-            i_ += blank_at_start(text_.substr(i_, end - i_));
-        }
-        while (end > i_ && blank_at_end(text_.substr(i_, end - i_)) > 0) {
-            end -= blank_at_end(text_.substr(i_, end - i_));
+        while (const std::size_t blank = blank_at_end(text_.substr(0, end))) {
+            end -= blank;
         }
         text_ = text_.substr(0, end);
+        skip_blanks();
         result_.normalised.reserve(end - i_ + 8);
         if (i_ < end && (text_[i_] == '+' || text_[i_] == '-')) {
             if (text_[i_] == '-') {
@@ -257,8 +255,8 @@ private:
 
     void skip_blanks()
     {
-        while (i_ < text_.size() && blank_at_start(text_.substr(i_)) > 0) {
-            i_ += blank_at_start(text_.substr(i_));
+        while (const std::size_t blank = blank_at_start(text_.substr(i_))) {
+            i_ += blank;
         }
     }
 

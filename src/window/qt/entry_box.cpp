@@ -15,16 +15,7 @@ EntryBox::EntryBox(char decimal_separator, QWidget* parent)
 {
     // An entry box takes text of any length.
     setMaxLength(std::numeric_limits<int>::max());
-    connect(this, &QLineEdit::textEdited, this, [this] {
-        user_edited(text_before_edit_);
-        text_before_edit_ = text();
-    });
-}
-
-void EntryBox::set_shown_text(const QString& text)
-{
-    setText(text);
-    text_before_edit_ = text;
+    connect(this, &QLineEdit::textEdited, this, [this] { user_edited(); });
 }
 
 QString EntryBox::with_selection_replaced(const QString& inserted) const

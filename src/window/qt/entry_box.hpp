@@ -24,7 +24,7 @@ protected:
 
     QWidget& editor() override { return *this; }
     QString shown_text() const override { return text(); }
-    void set_shown_text(const QString& text) override;
+    void set_shown_text(const QString& text) override { setText(text); }
     QString with_selection_replaced(const QString& inserted) const override;
     bool editor_can_undo() const override { return isUndoAvailable(); }
     bool editor_can_redo() const override { return isRedoAvailable(); }
@@ -32,7 +32,6 @@ protected:
 
 private:
     QChar decimal_separator_;
-    QString text_before_edit_; // for undo when an edit that came another way must be held
 };
 
 } // namespace torvanel

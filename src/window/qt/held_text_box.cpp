@@ -50,6 +50,7 @@ void HeldTextBox::set_whole(const QString& text)
         held_.reset();
         editor().setProperty("readOnly", false);
         set_shown_text(text);
+        text_before_edit_ = text;
     }
 }
 
@@ -104,13 +105,15 @@ bool HeldTextBox::insert_or_hold(const QString& inserted)
     return true;
 }
 
-void HeldTextBox::user_edited(const QString& text_before)
+void HeldTextBox::user_edited()
 {
     const QString text = shown_text();
     if (text.size() >= kHeldLength) {
         // An edit that came another way than the ones the box watches for.
-        undo_text_ = text_before;
+        undo_text_ = text_before_edit_;
         set_whole(text);
+    } else {
+        text_before_edit_ = text;
     }
     redo_text_.reset();
     if (user_edit_) {

@@ -55,7 +55,7 @@ protected:
     bool insert_or_hold(const QString& inserted);
     bool context_menu(const QContextMenuEvent& event);
     // The editor changed its shown text for the user: held now if it grew too long.
-    void user_edited(const QString& text_before);
+    void user_edited();
 
 private:
     bool held_key_press(QKeyEvent& event);
@@ -70,6 +70,7 @@ private:
     // around the last step that held, replaced or let go of a held text.
     std::optional<QString> undo_text_;
     std::optional<QString> redo_text_;
+    QString text_before_edit_; // for undo when an edit that came another way must be held
     std::function<void()> user_edit_;
     std::function<void()> copy_without_selection_;
 };

@@ -13,17 +13,13 @@ HelpBox::HelpBox(QWidget* parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Only the user's edits: the program's are shown with signals blocked.
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        user_edited(text_before_edit_);
-        text_before_edit_ = toPlainText();
-    });
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { user_edited(); });
 }
 
 void HelpBox::set_shown_text(const QString& text)
 {
     const QSignalBlocker not_the_user(this);
     setPlainText(text);
-    text_before_edit_ = text;
 }
 
 QString HelpBox::with_selection_replaced(const QString& inserted) const

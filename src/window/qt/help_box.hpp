@@ -28,9 +28,6 @@ protected:
     bool editor_can_undo() const override { return document()->isUndoAvailable(); }
     bool editor_can_redo() const override { return document()->isRedoAvailable(); }
     bool editor_has_selection() const override { return textCursor().hasSelection(); }
-
-private:
-    QString text_before_edit_; // for undo when an edit that came another way must be held
 };
 
 } // namespace torvanel

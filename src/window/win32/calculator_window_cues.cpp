@@ -54,7 +54,8 @@ void CalculatorWindow::show_selection()
 void CalculatorWindow::fit_caption(Child& child)
 {
     // A result is never cut: a caption wider than its label gets a smaller font.
-    // The caption with the unit drawn after it.
+    // Measured as drawn: the caption, then the unit after a blank; the "x" added below
+    // stands for the label's margins.
     const std::wstring caption =
         window_text(child.window) + L" " + to_utf16(unit_symbol(child.control->description().unit));
     const FontDescription& font = child.control->description().font;
