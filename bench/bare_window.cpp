@@ -1,7 +1,7 @@
 // The floor for the start-up benchmark: a plain Qt Widgets window with the same
 // eighteen widgets, captions, fonts and places as the calculator, and nothing else
 // but a CALCOLO click that puts "6" into VoltOutput, as a plain Qt program would.
-#include "window/window_description.hpp"
+#include "core/window_description.hpp"
 
 #include <QApplication>
 #include <QLabel>

@@ -16,7 +16,7 @@
 //
 // usage: torvanel_startup_bench TORVANEL BARE_WINDOW HELPER [RUNS]
 //        (DISPLAY and DBUS_SESSION_BUS_ADDRESS must be set)
-#include "window/value_descriptions.hpp"
+#include "core/value_descriptions.hpp"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

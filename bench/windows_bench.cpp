@@ -2,7 +2,7 @@
 // so these are figures to report, not promises): from starting the process to its
 // window shown, and a CALCOLO click until its handler has set the result.
 // usage: windows_bench PATH\TO\torvanel.exe [RUNS]
-#include "window/win32/control_ids.hpp"
+#include "views/win32/control_ids.hpp"
 
 #include <windows.h>
 

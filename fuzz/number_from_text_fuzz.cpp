@@ -3,8 +3,9 @@
 // read as their names say); any other byte gives the separator by its lowest bit and
 // the row by the next two. The rest is the text. Every result is checked against an
 // independent reading (tests/reference_reading.hpp).
+#include "core/number_reading.hpp"
+#include "core/number_writing.hpp"
 #include "reference_reading.hpp"
-#include "window/number_text.hpp"
 
 #include <cmath>
 #include <cstdint>

@@ -3,7 +3,8 @@
 // An independent reading of what a user typed into an entry box, for checking the
 // program's own: a regular expression for the grammar, the notation rewritten into a
 // plain decimal with an exponent, and std::strtod under the "C" locale for the value.
-#include "window/number_text.hpp"
+#include "core/number_reading.hpp"
+#include "core/number_writing.hpp"
 
 #include <cerrno>
 #include <clocale>

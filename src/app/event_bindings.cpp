@@ -1,9 +1,9 @@
 #include "app/event_bindings.hpp"
 
 #include "calculation/calculation.hpp"
+#include "calculation/fine_button.hpp"
 #include "calculation/unknown_selection.hpp"
 #include "help/help_panel.hpp"
-#include "window/fine_button.hpp"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "app/event_bindings.hpp"
-#include "window/qt/calculator.hpp"
-#include "window/qt/locale_separator.hpp"
+#include "views/qt/calculator.hpp"
+#include "views/qt/locale_separator.hpp"
 
 #include <QApplication>
 #include <QLocale>

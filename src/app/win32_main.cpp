@@ -1,5 +1,5 @@
 #include "app/event_bindings.hpp"
-#include "window/win32/calculator.hpp"
+#include "views/win32/calculator.hpp"
 
 #include <windows.h>
 

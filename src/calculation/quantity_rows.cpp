@@ -1,6 +1,6 @@
 #include "calculation/quantity_rows.hpp"
 
-#include "window/host.hpp"
+#include "core/host.hpp"
 
 namespace torvanel {
 

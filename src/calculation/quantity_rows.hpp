@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/control_model.hpp"
+#include "core/control_model.hpp"
 
 #include <array>
 #include <cstddef>

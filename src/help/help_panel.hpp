@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/host.hpp"
+#include "core/host.hpp"
 
 namespace torvanel {
 

@@ -1,6 +1,6 @@
+#include "core/help_text.hpp"
 #include "core/program_harness.hpp"
 #include "core/windows_1252.hpp"
-#include "help/help_text.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
+#include "core/number_reading.hpp"
+#include "core/number_writing.hpp"
 #include "test_seed.hpp"
-#include "window/number_text.hpp"
 
 #include <gtest/gtest.h>
 

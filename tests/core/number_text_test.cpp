@@ -1,5 +1,6 @@
-#include "window/number_text.hpp"
-#include "window/value_descriptions.hpp"
+#include "core/number_reading.hpp"
+#include "core/number_writing.hpp"
+#include "core/value_descriptions.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/event_bindings.hpp"
-#include "window/host.hpp"
+#include "core/host.hpp"
 
 #include <string>
 #include <vector>

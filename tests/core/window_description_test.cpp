@@ -1,6 +1,6 @@
+#include "core/control_model.hpp"
+#include "core/host_errors.hpp"
 #include "core/windows_1252.hpp"
-#include "window/control_model.hpp"
-#include "window/host_errors.hpp"
 
 #include <gtest/gtest.h>
 

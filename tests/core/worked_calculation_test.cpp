@@ -1,5 +1,5 @@
 #include "core/program_harness.hpp"
-#include "window/worked_calculation.hpp"
+#include "core/worked_calculation.hpp"
 
 #include <gtest/gtest.h>
 

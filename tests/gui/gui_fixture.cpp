@@ -1,7 +1,7 @@
 #include "gui/gui_fixture.hpp"
 
 #include "app/event_bindings.hpp"
-#include "window/qt/locale_separator.hpp"
+#include "views/qt/locale_separator.hpp"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/qt/calculator.hpp"
+#include "views/qt/calculator.hpp"
 
 #include <QLocale>
 #include <QObject>

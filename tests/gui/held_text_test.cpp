@@ -1,5 +1,5 @@
 #include "gui/gui_fixture.hpp"
-#include "window/qt/held_text_box.hpp"
+#include "views/qt/held_text_box.hpp"
 
 #include <QAccessible>
 #include <QApplication>
@@ -23,7 +23,7 @@ QString long_text(qsizetype length)
     return text.left(length);
 }
 
-class HeldText : public testing::GuiTest {
+class HeldTextTest : public testing::GuiTest {
 protected:
     void paste_into(QWidget* box, const QString& text)
     {
@@ -33,7 +33,7 @@ protected:
     std::string ohm_text() const { return calculator->form().OhmInput.Text.get(); }
 };
 
-TEST_F(HeldText, ALongPasteIsHeldWholeAndShownAsASummaryThatCopiesWhole)
+TEST_F(HeldTextTest, ALongPasteIsHeldWholeAndShownAsASummaryThatCopiesWhole)
 {
     auto* box = widget_as<QLineEdit>("OhmInput");
     const QString text = long_text(100'000);
@@ -65,7 +65,7 @@ TEST_F(HeldText, ALongPasteIsHeldWholeAndShownAsASummaryThatCopiesWhole)
     EXPECT_EQ(ohm_text(), "12" + text.toStdString());
 }
 
-TEST_F(HeldText, AKeyThatEditsReplacesTheWholeTextAsOneStep)
+TEST_F(HeldTextTest, AKeyThatEditsReplacesTheWholeTextAsOneStep)
 {
     struct Edit {
         const char* name;
@@ -80,7 +80,7 @@ TEST_F(HeldText, AKeyThatEditsReplacesTheWholeTextAsOneStep)
         {"cut", Qt::Key_X, Qt::ControlModifier, ""},
     };
     auto* box = widget_as<QLineEdit>("OhmInput");
-    const QString text = long_text(HeldTextBox::kHeldLength);
+    const QString text = long_text(static_cast<qsizetype>(torvanel::HeldText::kHeldLength));
     for (const Edit& edit : edits) {
         QTest::mouseClick(box, Qt::LeftButton);
         paste_into(box, text);
@@ -95,7 +95,7 @@ TEST_F(HeldText, AKeyThatEditsReplacesTheWholeTextAsOneStep)
     }
 }
 
-TEST_F(HeldText, AMillionCharacterPasteIntoTheHelpBoxIsKeptAndTheWindowAnswers)
+TEST_F(HeldTextTest, AMillionCharacterPasteIntoTheHelpBoxIsKeptAndTheWindowAnswers)
 {
     click("HELP");
     auto* help = widget_as<QPlainTextEdit>("TESTO");

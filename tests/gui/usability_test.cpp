@@ -1,5 +1,5 @@
 #include "gui/gui_fixture.hpp"
-#include "window/qt/screen_reader.hpp"
+#include "views/qt/screen_reader.hpp"
 
 #include <QAccessible>
 #include <QAction>

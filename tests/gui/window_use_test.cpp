@@ -1,5 +1,5 @@
+#include "core/help_text.hpp"
 #include "gui/gui_fixture.hpp"
-#include "help/help_text.hpp"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,8 +2,8 @@
 // with the standard Win32 calls (by title and child-window id) and works them with
 // messages: WM_SETTEXT into the boxes, BM_CLICK on the buttons, WM_GETTEXT to read.
 // usage: win32_driver PATH\TO\torvanel.exe   (expects an Italian locale: 4k7 × 2m = 9,4)
-#include "window/win32/control_ids.hpp"
-#include "window/win32/utf16.hpp"
+#include "views/win32/control_ids.hpp"
+#include "views/win32/utf16.hpp"
 
 #include <windows.h>
 

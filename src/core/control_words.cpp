@@ -1,0 +1,99 @@
+#include "core/control_words.hpp"
+
+#include "core/value_descriptions.hpp"
+
+#include <utility>
+
+namespace torvanel {
+namespace {
+
+// "Tensione V (volt), input dati": the entry boxes stand under Label1, the results under Label2.
+std::string quantity_and_column(const ControlDescription& control)
+{
+    const char* heading = control.kind == ControlKind::TextBox ? "Label1" : "Label2";
+    return std::string(control.quantity_name) + ", " + std::string(control_description(heading).caption_or_text);
+}
+
+// The worked line and the power, as sentences.
+std::string spoken(const std::optional<WorkedCalculation>& worked)
+{
+    return worked ? ". " + worked->line + ". " + worked->power : "";
+}
+
+} // namespace
+
+std::string accessible_name(const ControlDescription& control)
+{
+    switch (control.kind) {
+    case ControlKind::Button:
+        return std::string(control.caption_or_text);
+    case ControlKind::TextBox:
+        return control.multi_line ? "Testo di aiuto" : quantity_and_column(control);
+    case ControlKind::Label:
+        break;
+    }
+    return {};
+}
+
+std::string control_purpose(const ControlDescription& control)
+{
+    static constexpr std::pair<std::string_view, std::string_view> kPurposes[] = {
+        {"VOLT", "Sceglie come incognita la tensione V (volt)"},
+        {"OHM", "Sceglie come incognita la resistenza R (ohm)"},
+        {"AMPERE", "Sceglie come incognita la corrente I (ampere)"},
+        {"CALCOLO", "Calcola l'incognita dai due valori dati"},
+        {"HELP", "Mostra le istruzioni sopra i dati"},
+        {"exithelp", "Nasconde le istruzioni"},
+        {"Fine", "Chiude il programma"},
+    };
+    for (const auto& [button, purpose] : kPurposes) {
+        if (button == control.name) {
+            return std::string(purpose);
+        }
+    }
+    return {};
+}
+
+std::string result_label_description(const ControlDescription& label, std::string_view result,
+                                     const std::optional<WorkedCalculation>& worked)
+{
+    return quantity_and_column(label) + (result.empty() ? "" : ": " + std::string(result) + spoken(worked));
+}
+
+std::string result_tooltip(std::string_view result_with_unit, const std::optional<WorkedCalculation>& worked)
+{
+    if (result_with_unit.empty()) {
+        return {};
+    }
+    return std::string(result_with_unit) + (worked ? "\n" + worked->text() : "") + "\nCtrl+C copia il risultato";
+}
+
+std::string copied_announcement(std::string_view caption)
+{
+    return "Risultato copiato: " + std::string(caption);
+}
+
+std::string announcement(const Form& form, const Control& control, PropertyName property, char decimal_separator)
+{
+    const ControlDescription& description = control.description();
+    if (property == PropertyName::Caption && control.kind() == ControlKind::Label) {
+        const std::string& caption = static_cast<const Label&>(control).Caption.get();
+        if (caption.empty()) {
+            return {};
+        }
+        if (description.name == "Formula") {
+            return "Formula in uso: " + caption;
+        }
+        if (description.unit != Unit::None) {
+            return std::string(description.quantity_name) +
+                   ", risultato: " + result_description(caption, decimal_separator, description.unit) +
+                   spoken(worked_calculation(form, decimal_separator));
+        }
+    } else if (property == PropertyName::Visible && description.multi_line) {
+        return static_cast<const TextBox&>(control).Visible ? "Testo di aiuto visualizzato: premere Tab per leggerlo."
+                                                            : "Testo di aiuto nascosto.";
+    }
+    return {};
+}
+
+} // namespace torvanel

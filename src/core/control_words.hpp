@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/control_model.hpp"
+#include "core/worked_calculation.hpp"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace torvanel {
+
+// The words every view gives assistive technology and menus, so all say the same.
+
+// What a control is called: an entry box by its quantity and column, "Tensione V
+// (volt), input dati"; the help box "Testo di aiuto"; a button its caption. Empty for
+// labels, whose name is what they show.
+std::string accessible_name(const ControlDescription& control);
+
+// What a button does, said after its caption: the captions are terse, and HELP and
+// EXIT HELP are English. Empty for other controls.
+std::string control_purpose(const ControlDescription& control);
+
+// A result label's description: "Tensione V (volt), risultati", then ": " and the
+// result with its unit when there is one, then how it came about.
+std::string result_label_description(const ControlDescription& label, std::string_view result,
+                                     const std::optional<WorkedCalculation>& worked = std::nullopt);
+
+// What a screen reader is told when a property changed away from the focus: a result
+// with how it came about, the formula in use, the help text shown or hidden. Empty when
+// there is nothing to say.
+std::string announcement(const Form& form, const Control& control, PropertyName property, char decimal_separator);
+
+// A result's tooltip: the result with its unit, how it came about, and how to copy it
+// from the keyboard. Empty for no result.
+std::string result_tooltip(std::string_view result_with_unit, const std::optional<WorkedCalculation>& worked);
+
+// What a screen reader is told when Ctrl+C copied the result.
+std::string copied_announcement(std::string_view caption);
+
+// The entries of a result's menu.
+inline constexpr std::string_view kCopyResultWords = "Copia";
+inline constexpr std::string_view kCopyResultWithUnitWords = "Copia con unità";
+inline constexpr std::string_view kCopyCalculationWords = "Copia il calcolo";
+
+} // namespace torvanel

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/control_model.hpp"
+#include "core/worked_calculation.hpp"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace torvanel {
+
+// What a control tells beside what it shows: its tooltip and its accessible description.
+struct ControlDescriptionText {
+    std::string tooltip;
+    std::string accessible;
+};
+
+// Everything the window says about its controls beyond their properties, the same in
+// every view: the descriptions after a change, the read-back after CALCOLO, which
+// selection button shows as chosen, the result's menu and what Ctrl+C copies. One per
+// window; it remembers how the result shown came about.
+class Presentation {
+public:
+    Presentation(const Form& form, char decimal_separator) : form_(form), separator_(decimal_separator) {}
+
+    // The new description of a control whose property the window has just shown;
+    // none when that change leaves it as it was.
+    std::optional<ControlDescriptionText> described(const Control& control, PropertyName property);
+
+    // After CALCOLO: each known entry box with how its text was read.
+    std::vector<std::pair<const TextBox*, std::string>> readings() const;
+
+    // VOLT, OHM and AMPERE: the one whose quantity is the unknown shows as chosen.
+    bool shows_chosen(const Control& button) const;
+
+    // A result label's menu: the words of each entry and what it copies (none: greyed).
+    struct MenuEntry {
+        std::string_view words;
+        std::optional<std::string> copies;
+    };
+    std::vector<MenuEntry> result_menu(const Control& label) const;
+
+    // Ctrl+C with nothing selected: the result shown, and what a screen reader hears.
+    struct Copy {
+        std::string text;
+        std::string announcement;
+    };
+    std::optional<Copy> copy_result() const;
+
+private:
+    const Form& form_;
+    char separator_;
+    // What "Copia il calcolo" copies: the boxes may be typed into after the result.
+    std::optional<WorkedCalculation> shown_calculation_;
+};
+
+} // namespace torvanel

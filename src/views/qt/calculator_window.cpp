@@ -1,0 +1,340 @@
+#include "views/qt/calculator_window.hpp"
+
+#include "core/control_words.hpp"
+#include "core/value_descriptions.hpp"
+#include "views/qt/focus_ring.hpp"
+#include "views/qt/held_text_box.hpp"
+#include "views/qt/qt_conversions.hpp"
+#include "views/qt/widget_factory.hpp"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace torvanel {
+namespace {
+
+// The model keeps the help text's CR LF line ends; the widget shows plain line breaks.
+std::string with_line_ends(const std::string& text, std::string_view from, std::string_view to)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t at = 0;;) {
+        const std::size_t found = text.find(from, at);
+        result.append(text, at, found == std::string::npos ? std::string::npos : found - at);
+        if (found == std::string::npos) {
+            return result;
+        }
+        result += to;
+        at = found + from.size();
+    }
+}
+
+void set_background(QWidget* widget, QPalette::ColorRole role, const std::optional<Colour>& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour ? qcolor_of(*colour) : QPalette().color(role));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(Form& form, Host& host)
+    : form_(form), host_(host), presentation_(form, host.decimal_separator()),
+      screen_reader_(form, *this, host.decimal_separator())
+{
+    const WindowDescription& description = calculator_window_description();
+    setObjectName(to_qstring(description.name));
+    setWindowTitle(to_qstring(description.title));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, qcolor_of(description.background));
+    setPalette(palette);
+    const QSize client(description.client_width_twips / kTwipsPerPixel,
+                       description.client_height_twips / kTwipsPerPixel);
+    resize(client);
+    setMinimumSize(client);
+
+    for (Control* control : form_.controls()) {
+        QWidget* widget = create_control_widget(*control, host_.decimal_separator(), this);
+        widgets_.emplace_back(control, widget);
+        connect_events(*control, widget);
+        if (control->kind() == ControlKind::Label && control->description().unit != Unit::None) {
+            add_result_menu(*control, widget);
+        }
+        for (PropertyName property : {PropertyName::Text, PropertyName::Caption, PropertyName::Enabled,
+                                      PropertyName::Visible, PropertyName::Background}) {
+            show_property(*control, property);
+        }
+    }
+    new FocusRing(*this);
+    // Ctrl+C with nothing selected copies the result (the boxes ask for it themselves).
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, [this] { copy_latest_result(); });
+    // The help box lies above the boxes it covers.
+    widget_of(form_.TESTO)->raise();
+    set_tab_order();
+    form_.set_observer([this](const Control& control, PropertyName property) { note_change(control, property); });
+}
+
+CalculatorWindow::~CalculatorWindow()
+{
+    form_.set_observer(nullptr);
+}
+
+QWidget* CalculatorWindow::widget_of(const Control& control) const
+{
+    const auto found = std::find_if(widgets_.begin(), widgets_.end(),
+                                    [&control](const auto& entry) { return entry.first == &control; });
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+void CalculatorWindow::connect_events(Control& control, QWidget* widget)
+{
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        const auto& model = static_cast<const Button&>(control);
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, [this, &model] {
+            // The handler's changes are shown when it ends, each once, with its final value.
+            // A click never works on a text other than the one shown: a text the model
+            // could not take yet is handed over first.
+            if (!hand_over_refused_typing()) {
+                show_selection(); // the button toggled itself; nothing was selected
+                return;
+            }
+            deferring_changes_ = true;
+            host_.click(model);
+            show_pending(PaintFirst::Yes);
+            // A selection button toggled itself; the model says which one is selected.
+            show_selection();
+            if (&model == &form_.CALCOLO) {
+                show_readings();
+            }
+        });
+    } else if (auto* text_box = dynamic_cast<HeldTextBox*>(widget)) {
+        auto& box = static_cast<TextBox&>(control);
+        text_box->on_user_edit([this, &box] { hand_typing_to_host(box); });
+        text_box->on_copy_without_selection([this] { copy_latest_result(); });
+    }
+}
+
+std::string CalculatorWindow::shown_text(const TextBox& box) const
+{
+    std::string shown = dynamic_cast<const HeldTextBox&>(*widget_of(box)).full_text();
+    return box.description().multi_line ? with_line_ends(shown, "\n", "\r\n") : shown;
+}
+
+bool CalculatorWindow::hand_typing_to_host(TextBox& box)
+{
+    // The box already shows the text, converted once into the model; it is shown back
+    // only when the host refused it.
+    typing_into_ = &box;
+    model_took_typing_ = false;
+    try {
+        host_.type_text(box, shown_text(box));
+        typing_into_ = nullptr;
+        if (!model_took_typing_) {
+            show_property(box, PropertyName::Text);
+        }
+    } catch (...) {
+        // Even the model's copy of a huge text may not fit in memory: the box keeps what
+        // was typed, the user is told, and the text is handed over again before a click.
+        typing_into_ = nullptr;
+        if (std::find(refused_typing_.begin(), refused_typing_.end(), &box) == refused_typing_.end()) {
+            refused_typing_.push_back(&box);
+        }
+        host_.report(std::current_exception());
+        return false;
+    }
+    std::erase(refused_typing_, &box);
+    return true;
+}
+
+bool CalculatorWindow::hand_over_refused_typing()
+{
+    const std::vector<TextBox*> boxes = refused_typing_;
+    return std::all_of(boxes.begin(), boxes.end(), [this](TextBox* box) { return hand_typing_to_host(*box); });
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A button repaints itself released before it emits clicked, and the first paint
+    // of that look takes longer than the whole calculation: the click's result is
+    // painted first, the released button right after it.
+    auto* button = static_cast<QPushButton*>(watched);
+    if (event->type() == QEvent::MouseButtonRelease && button->isDown() &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        button->setUpdatesEnabled(false);
+        QMetaObject::invokeMethod(
+            button, [button] { button->setUpdatesEnabled(true); }, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void CalculatorWindow::warm_up()
+{
+    // The first number read and written pays for starting the C++ library's conversions
+    // (binding and paging in from_chars, to_chars and their tables: about 0.1 ms, more
+    // than the rest of a calculation). That is paid here, once the window is on the
+    // screen, and not in the user's first click.
+    (void)reading_description("1", host_.decimal_separator(), Unit::Volt);
+    (void)result_description("1", host_.decimal_separator(), Unit::Volt);
+}
+
+bool CalculatorWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::Paint && !warmed_up_) {
+        warmed_up_ = true;
+        QTimer::singleShot(0, this, [this] { warm_up(); });
+    }
+    // A message box about to open over the window: the window shows the state it reports on.
+    if (event->type() == QEvent::WindowBlocked) {
+        show_pending();
+    }
+    return QWidget::event(event);
+}
+
+void CalculatorWindow::note_change(const Control& control, PropertyName property)
+{
+    if (!deferring_changes_) {
+        show_property(control, property);
+    } else if (std::find(pending_.begin(), pending_.end(), std::pair(&control, property)) == pending_.end()) {
+        pending_.emplace_back(&control, property);
+    }
+}
+
+void CalculatorWindow::show_pending(PaintFirst paint_first)
+{
+    deferring_changes_ = false;
+    const auto pending = std::move(pending_);
+    pending_.clear();
+    for (const auto& [control, property] : pending) {
+        show_look(*control, property);
+    }
+    if (paint_first == PaintFirst::Yes) {
+        QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+    }
+    for (const auto& [control, property] : pending) {
+        describe(*control, property);
+    }
+}
+
+void CalculatorWindow::set_tab_order()
+{
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const auto& [control, widget] : widgets_) {
+        if (control->kind() == ControlKind::Label) {
+            widget->setFocusPolicy(Qt::NoFocus);
+        } else {
+            focusable.emplace_back(control->description().tab_index, widget);
+        }
+    }
+    std::sort(focusable.begin(), focusable.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    }
+    if (!focusable.empty()) {
+        focusable.front().second->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CalculatorWindow::show_readings()
+{
+    for (const auto& [box, reading] : presentation_.readings()) {
+        set_description(*box, to_qstring(reading));
+    }
+}
+
+void CalculatorWindow::set_description(const Control& control, const QString& description)
+{
+    QWidget* widget = widget_of(control);
+    widget->setToolTip(description);
+    widget->setAccessibleDescription(description);
+}
+
+void CalculatorWindow::show_text_box_text(const TextBox& box)
+{
+    if (&box == typing_into_) {
+        model_took_typing_ = true;
+        return;
+    }
+    const std::string& text = box.Text.get();
+    dynamic_cast<HeldTextBox&>(*widget_of(box))
+        .show_text(box.description().multi_line ? with_line_ends(text, "\r\n", "\n") : text);
+}
+
+void CalculatorWindow::show_property(const Control& control, PropertyName property)
+{
+    show_look(control, property);
+    describe(control, property);
+}
+
+void CalculatorWindow::show_look(const Control& control, PropertyName property)
+{
+    QWidget* widget = widget_of(control);
+    if (widget == nullptr) {
+        return;
+    }
+    if (const auto* box = dynamic_cast<const TextBox*>(&control)) {
+        switch (property) {
+        case PropertyName::Text:
+            show_text_box_text(*box);
+            break;
+        case PropertyName::Enabled:
+            widget->setEnabled(box->Enabled);
+            show_selection();
+            break;
+        case PropertyName::Visible:
+            widget->setVisible(box->Visible);
+            break;
+        case PropertyName::Background:
+            set_background(widget, QPalette::Base, box->Background);
+            break;
+        case PropertyName::Caption:
+            break;
+        }
+    } else if (const auto* label = dynamic_cast<const Label*>(&control)) {
+        auto* label_widget = static_cast<QLabel*>(widget);
+        if (property == PropertyName::Caption) {
+            label_widget->setText(to_qstring(label->Caption.get()));
+            if (control.description().unit != Unit::None) {
+                fit_caption(*label_widget, control.description());
+            }
+        } else if (property == PropertyName::Background) {
+            set_background(widget, QPalette::Window, label->Background);
+        }
+    }
+}
+
+void CalculatorWindow::describe(const Control& control, PropertyName property)
+{
+    if (widget_of(control) == nullptr) {
+        return;
+    }
+    if (const auto description = presentation_.described(control, property)) {
+        QWidget* widget = widget_of(control);
+        widget->setToolTip(to_qstring(description->tooltip));
+        widget->setAccessibleDescription(to_qstring(description->accessible));
+        if (control.kind() == ControlKind::Label) {
+            const auto menu = presentation_.result_menu(control);
+            const QList<QAction*> actions = widget->actions();
+            for (qsizetype i = 0; i < actions.size() && i < static_cast<qsizetype>(menu.size()); ++i) {
+                actions[i]->setEnabled(menu[static_cast<std::size_t>(i)].copies.has_value());
+            }
+        }
+    }
+    screen_reader_.shown(control, property);
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event)
+{
+    host_.window_closed();
+    event->accept();
+}
+
+} // namespace torvanel

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/host.hpp"
+#include "core/presentation.hpp"
+#include "views/qt/screen_reader.hpp"
+
+#include <QLabel>
+#include <QWidget>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace torvanel {
+
+// The top-level window: one widget per control, built from the window description.
+// It only mirrors the control model and hands typing, clicks and closing to the host.
+class CalculatorWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    CalculatorWindow(Form& form, Host& host);
+    ~CalculatorWindow() override;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* widget_of(const Control& control) const;
+    void connect_events(Control& control, QWidget* widget);
+    void set_tab_order();
+    std::string shown_text(const TextBox& box) const;
+    // Hands the box's text to the host; false when that failed (reported, the box keeps it).
+    bool hand_typing_to_host(TextBox& box);
+    bool hand_over_refused_typing();
+    void note_change(const Control& control, PropertyName property);
+    enum class PaintFirst { No, Yes };
+    // Shows the changes a click's handler made. With PaintFirst::Yes the window is
+    // painted between their looks and their descriptions (tooltips, accessible
+    // descriptions, announcements), so the result reaches the screen first.
+    void show_pending(PaintFirst paint_first = PaintFirst::No);
+    void show_property(const Control& control, PropertyName property);
+    void show_look(const Control& control, PropertyName property);
+    void describe(const Control& control, PropertyName property);
+    void show_text_box_text(const TextBox& box);
+    // After a calculation: each known entry box tells how its text was read.
+    void show_readings();
+    void set_description(const Control& control, const QString& description);
+    void show_selection();
+    void fit_caption(QLabel& label, const ControlDescription& description);
+    void copy_latest_result();
+    // A result's menu: copies as shown, with its unit, or the worked calculation.
+    void add_result_menu(const Control& label, QWidget* widget);
+    // Pays the first calculation's one-time costs ahead of the first click.
+    void warm_up();
+
+    Form& form_;
+    Host& host_;
+    std::vector<std::pair<const Control*, QWidget*>> widgets_;
+    const TextBox* typing_into_ = nullptr; // the box whose typing is being handed to the host
+    bool model_took_typing_ = false;       // the host put that typing into the model
+    bool warmed_up_ = false;               // warm_up() ran or is queued
+    bool deferring_changes_ = false;       // a click's handler runs: changes wait in pending_
+    std::vector<std::pair<const Control*, PropertyName>> pending_;
+    std::vector<TextBox*> refused_typing_; // boxes whose shown text the model could not take
+    Presentation presentation_;
+    ScreenReader screen_reader_;
+};
+
+} // namespace torvanel

@@ -1,0 +1,72 @@
+#include "views/qt/calculator_window.hpp"
+
+#include "core/control_words.hpp"
+#include "views/qt/qt_conversions.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QPushButton>
+
+// What the window adds to its controls' own look and keys: the checked selection
+// button, result captions fitted to their labels with the unit beside them, copying
+// the result and the worked calculation.
+namespace torvanel {
+
+void CalculatorWindow::show_selection()
+{
+    for (const auto& [control, widget] : widgets_) {
+        if (auto* button = qobject_cast<QPushButton*>(widget); button != nullptr && button->isCheckable()) {
+            button->setChecked(presentation_.shows_chosen(*control));
+        }
+    }
+}
+
+void CalculatorWindow::fit_caption(QLabel& label, const ControlDescription& description)
+{
+    // A result is never cut: a caption that, with its unit after it, is wider than its
+    // label gets a smaller font. The unit is drawn beside the caption, which stays the number.
+    auto* unit = label.findChild<QLabel*>();
+    QFont font = label.font();
+    font.setPointSizeF(description.font.point_size);
+    const auto width = [&label, unit](const QFont& f) {
+        const QFontMetrics metrics(f);
+        return metrics.horizontalAdvance(label.text() + QLatin1Char(' ') + unit->text()) +
+               metrics.horizontalAdvance(QLatin1Char('x'));
+    };
+    while (width(font) > label.contentsRect().width() && font.pointSizeF() > 4) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    label.setFont(font);
+    const QFontMetrics metrics(font);
+    const int left = label.contentsRect().left() + metrics.horizontalAdvance(QLatin1Char('x')) / 2 +
+                     metrics.horizontalAdvance(label.text() + QLatin1Char(' '));
+    unit->setGeometry(left, label.contentsRect().top(), label.contentsRect().right() - left + 1,
+                      label.contentsRect().height());
+    unit->setVisible(!label.text().isEmpty());
+}
+
+void CalculatorWindow::add_result_menu(const Control& label, QWidget* widget)
+{
+    const auto entries = presentation_.result_menu(label);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        auto* action = new QAction(to_qstring(entries[i].words), widget);
+        action->setEnabled(entries[i].copies.has_value());
+        connect(action, &QAction::triggered, this, [this, &label, i] {
+            if (const auto copied = presentation_.result_menu(label)[i].copies) {
+                QApplication::clipboard()->setText(to_qstring(*copied));
+            }
+        });
+        widget->addAction(action);
+    }
+}
+
+void CalculatorWindow::copy_latest_result()
+{
+    if (const auto copy = presentation_.copy_result()) {
+        QApplication::clipboard()->setText(to_qstring(copy->text));
+        screen_reader_.announce(to_qstring(copy->announcement));
+    }
+}
+
+} // namespace torvanel

@@ -1,0 +1,95 @@
+#include "views/qt/entry_box.hpp"
+
+#include "views/qt/qt_conversions.hpp"
+
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+
+#include <limits>
+
+namespace torvanel {
+
+EntryBox::EntryBox(char decimal_separator, QWidget* parent)
+    : QLineEdit(parent), decimal_separator_(QLatin1Char(decimal_separator))
+{
+    // An entry box takes text of any length.
+    setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textEdited, this, [this] { user_edited(); });
+}
+
+void EntryBox::display(const std::string& text, bool read_only)
+{
+    setReadOnly(read_only);
+    setText(to_qstring(text)); // the caret goes to the end
+}
+
+std::string EntryBox::with_selection_replaced(std::string_view inserted) const
+{
+    const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
+    return QString(text()).replace(start, selectedText().size(), to_qstring(inserted)).toStdString();
+}
+
+bool EntryBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && shortcut_override(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void EntryBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool keypad_decimal =
+        (event->modifiers() & Qt::KeypadModifier) != 0 &&
+        (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma || event->key() == Qt::Key_Delete);
+    const bool types_separator = event->text() == QStringLiteral(".") || event->text() == QStringLiteral(",");
+    QKeyEvent separator(event->type(), event->key(), event->modifiers(), QString(decimal_separator_),
+                        event->isAutoRepeat(), static_cast<ushort>(event->count()));
+    QKeyEvent* key = keypad_decimal && types_separator ? &separator : event;
+    if (!key_press(*key)) {
+        QLineEdit::keyPressEvent(key);
+    }
+    event->setAccepted(key->isAccepted());
+}
+
+void EntryBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A middle click pastes the X11 selection where the caret is, with nothing selected.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !holds_text()) {
+        const QString pasted = clipboard->text(QClipboard::Selection);
+        deselect();
+        if (!insert_or_hold(pasted)) {
+            insert(pasted);
+        }
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void EntryBox::dropEvent(QDropEvent* event)
+{
+    const QString dropped = event->mimeData()->text();
+    if (!holds_text() && static_cast<std::size_t>(text().size() + dropped.size()) >= HeldText::kHeldLength) {
+        // Dropped where it lands, as a copy.
+        const int position = cursorPositionAt(event->position().toPoint());
+        deselect();
+        setCursorPosition(position);
+        insert_or_hold(dropped);
+        event->acceptProposedAction();
+        return;
+    }
+    QLineEdit::dropEvent(event);
+}
+
+void EntryBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!context_menu(*event)) {
+        QLineEdit::contextMenuEvent(event);
+    }
+}
+
+} // namespace torvanel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "views/qt/held_text_box.hpp"
+
+#include <QLineEdit>
+
+namespace torvanel {
+
+// A single-line entry box: a stock QLineEdit that holds a text too long to lay out
+// (see HeldTextBox). The numeric keypad's decimal key types the locale's decimal
+// separator: Italian keyboards give '.' there, which would not read.
+class EntryBox : public QLineEdit, public HeldTextBox {
+    Q_OBJECT
+
+public:
+    EntryBox(char decimal_separator, QWidget* parent);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+    QWidget& editor() override { return *this; }
+    std::size_t shown_length() const override { return static_cast<std::size_t>(text().size()); }
+    std::string shown_text() const override { return text().toStdString(); }
+    void display(const std::string& text, bool read_only) override;
+    std::string with_selection_replaced(std::string_view inserted) const override;
+    bool can_undo() const override { return isUndoAvailable(); }
+    bool can_redo() const override { return isRedoAvailable(); }
+    bool has_selection() const override { return hasSelectedText(); }
+
+private:
+    QChar decimal_separator_;
+};
+
+} // namespace torvanel

@@ -1,0 +1,133 @@
+#include "views/qt/held_text_box.hpp"
+
+#include "views/qt/qt_conversions.hpp"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QWidget>
+
+#include <optional>
+#include <utility>
+
+namespace torvanel {
+namespace {
+
+// Keys that type their text: printable, without Ctrl, Alt or Meta.
+bool types_text(const QKeyEvent& event)
+{
+    const QString text = event.text();
+    const auto commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return !text.isEmpty() && text.front().isPrint() && (event.modifiers() & commands) == 0;
+}
+
+// Ctrl+Shift+Insert pastes the X11 selection, every other paste key the clipboard.
+QString clipboard_text_for(const QKeyEvent& event)
+{
+    const bool selection =
+        event.key() == Qt::Key_Insert && event.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+    return QGuiApplication::clipboard()->text(selection ? QClipboard::Selection : QClipboard::Clipboard);
+}
+
+std::optional<BoxCommand> command_of(const QKeyEvent& event)
+{
+    static constexpr std::pair<QKeySequence::StandardKey, BoxCommand> kKeys[] = {
+        {QKeySequence::Copy, BoxCommand::Copy},   {QKeySequence::Cut, BoxCommand::Cut},
+        {QKeySequence::Paste, BoxCommand::Paste}, {QKeySequence::Undo, BoxCommand::Undo},
+        {QKeySequence::Redo, BoxCommand::Redo},
+    };
+    for (const auto& [key, command] : kKeys) {
+        if (event.matches(key)) {
+            return command;
+        }
+    }
+    if (event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete) {
+        return BoxCommand::Erase;
+    }
+    if (types_text(event)) {
+        return BoxCommand::Type;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+HeldTextBox::HeldTextBox()
+    : held_(
+          *this,
+          [this] {
+              if (user_edit_) {
+                  user_edit_();
+              }
+          },
+          [this] {
+              if (copy_without_selection_) {
+                  copy_without_selection_();
+              }
+          })
+{
+}
+
+void HeldTextBox::copy_to_clipboard(const std::string& text)
+{
+    QGuiApplication::clipboard()->setText(to_qstring(text));
+}
+
+bool HeldTextBox::shortcut_override(QKeyEvent& event) const
+{
+    // A read-only editor leaves these keys to the window's shortcuts; a held text takes them.
+    const auto command = command_of(event);
+    const bool taken = holds_text() && command && *command != BoxCommand::Type && *command != BoxCommand::Erase;
+    if (taken) {
+        event.accept();
+    }
+    return taken;
+}
+
+bool HeldTextBox::insert_or_hold(const QString& inserted)
+{
+    return held_.command(BoxCommand::Paste, inserted.toStdString());
+}
+
+bool HeldTextBox::key_press(QKeyEvent& event)
+{
+    const auto command = command_of(event);
+    if (!command) {
+        return false; // moving, selecting, Tab: the editor's own
+    }
+    QString text;
+    if (*command == BoxCommand::Paste) {
+        text = clipboard_text_for(event);
+    } else if (*command == BoxCommand::Type) {
+        text = event.text();
+    }
+    if (!held_.command(*command, text.toStdString())) {
+        return false;
+    }
+    event.accept();
+    return true;
+}
+
+bool HeldTextBox::context_menu(const QContextMenuEvent& event)
+{
+    if (!holds_text()) {
+        return false;
+    }
+    auto* menu = new QMenu(&editor());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const HeldText::MenuEntry& entry : held_.held_menu()) {
+        const BoxCommand command = entry.command;
+        QAction* action = menu->addAction(to_qstring(entry.words), [this, command] {
+            const QString pasted =
+                command == BoxCommand::Paste ? QGuiApplication::clipboard()->text(QClipboard::Clipboard) : QString();
+            held_.command(command, pasted.toStdString());
+        });
+        action->setEnabled(entry.enabled);
+    }
+    menu->popup(event.globalPos());
+    return true;
+}
+
+} // namespace torvanel

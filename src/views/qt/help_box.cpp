@@ -1,0 +1,65 @@
+#include "views/qt/help_box.hpp"
+
+#include "views/qt/qt_conversions.hpp"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QSignalBlocker>
+#include <QTextCursor>
+
+namespace torvanel {
+
+HelpBox::HelpBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Only the user's edits: the program's are shown with signals blocked.
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { user_edited(); });
+}
+
+void HelpBox::display(const std::string& text, bool read_only)
+{
+    const QSignalBlocker not_the_user(this);
+    setReadOnly(read_only);
+    setPlainText(to_qstring(text));
+}
+
+std::string HelpBox::with_selection_replaced(std::string_view inserted) const
+{
+    const QTextCursor cursor = textCursor();
+    return toPlainText()
+        .replace(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart(), to_qstring(inserted))
+        .toStdString();
+}
+
+bool HelpBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && shortcut_override(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void HelpBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!key_press(*event)) {
+        QPlainTextEdit::keyPressEvent(event);
+    }
+}
+
+void HelpBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!context_menu(*event)) {
+        QPlainTextEdit::contextMenuEvent(event);
+    }
+}
+
+void HelpBox::insertFromMimeData(const QMimeData* source)
+{
+    if (!insert_or_hold(source->text())) {
+        QPlainTextEdit::insertFromMimeData(source);
+    }
+}
+
+} // namespace torvanel

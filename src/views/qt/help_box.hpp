@@ -1,0 +1,34 @@
+#pragma once
+
+#include "views/qt/held_text_box.hpp"
+
+#include <QPlainTextEdit>
+
+namespace torvanel {
+
+// The multi-line help box: a stock QPlainTextEdit that holds a text too long to lay
+// out (see HeldTextBox). Tab moves the focus on; there are no scroll bars.
+class HelpBox : public QPlainTextEdit, public HeldTextBox {
+    Q_OBJECT
+
+public:
+    explicit HelpBox(QWidget* parent);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // Paste, drop and the middle click all come through here.
+    void insertFromMimeData(const QMimeData* source) override;
+
+    QWidget& editor() override { return *this; }
+    std::size_t shown_length() const override { return static_cast<std::size_t>(document()->characterCount()); }
+    std::string shown_text() const override { return toPlainText().toStdString(); }
+    void display(const std::string& text, bool read_only) override;
+    std::string with_selection_replaced(std::string_view inserted) const override;
+    bool can_undo() const override { return document()->isUndoAvailable(); }
+    bool can_redo() const override { return document()->isRedoAvailable(); }
+    bool has_selection() const override { return textCursor().hasSelection(); }
+};
+
+} // namespace torvanel

@@ -1,0 +1,121 @@
+#include "views/qt/widget_factory.hpp"
+
+#include "core/control_words.hpp"
+#include "core/value_descriptions.hpp"
+#include "views/qt/entry_box.hpp"
+#include "views/qt/help_box.hpp"
+#include "views/qt/qt_conversions.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+
+#include <string_view>
+#include <utility>
+
+namespace torvanel {
+namespace {
+
+QFont font_of(const FontDescription& description)
+{
+    QFont font(to_qstring(description.family));
+    font.setPointSizeF(description.point_size);
+    font.setWeight(description.weight >= 700 ? QFont::Bold : QFont::Normal);
+    // The window's texts are Latin and need no shaping. Skipping it makes painting a
+    // pasted text of megabytes about twice as fast; using it for every control keeps
+    // one font engine for each family and size.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+QWidget* create_button(const Control& control, QWidget* parent)
+{
+    const auto& button = static_cast<const Button&>(control);
+    auto* widget = new QPushButton(to_qstring(button.caption()), parent);
+    widget->setAccessibleName(to_qstring(accessible_name(button.description())));
+    widget->setAccessibleDescription(to_qstring(control_purpose(button.description())));
+    // VOLT, OHM and AMPERE show which quantity is the unknown one by more than colour:
+    // checked, they look pressed and say so to assistive technology.
+    widget->setCheckable(button.description().unit != Unit::None);
+    return widget;
+}
+
+QWidget* create_text_box(const Control& control, char decimal_separator, QWidget* parent)
+{
+    const ControlDescription& description = control.description();
+    QPalette palette;
+    if (description.text_colour) {
+        palette.setColor(QPalette::Text, qcolor_of(*description.text_colour));
+    }
+    if (description.multi_line) {
+        auto* widget = new HelpBox(parent);
+        widget->setAccessibleName(to_qstring(accessible_name(description)));
+        widget->setPalette(palette);
+        return widget;
+    }
+    auto* widget = new EntryBox(decimal_separator, parent);
+    widget->setAccessibleName(to_qstring(accessible_name(description)));
+    widget->setPalette(palette);
+    return widget;
+}
+
+QWidget* create_label(const Control& control, QWidget* parent)
+{
+    const ControlDescription& description = control.description();
+    auto* widget = new QLabel(parent);
+    widget->setTextFormat(Qt::PlainText);
+    widget->setAutoFillBackground(true);
+    widget->setAlignment((description.alignment == CaptionAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+                         Qt::AlignVCenter);
+    if (description.border) {
+        widget->setFrameStyle(QFrame::Box | QFrame::Plain);
+    }
+    if (description.text_colour) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, qcolor_of(*description.text_colour));
+        widget->setPalette(palette);
+    }
+    if (description.unit != Unit::None) {
+        // The accessible name stays the caption, so a screen reader reads the result.
+        widget->setAccessibleDescription(to_qstring(result_label_description(description, {})));
+        // The unit, drawn after the number (placed as the caption is shown).
+        auto* unit_symbol_label = new QLabel(to_qstring(unit_symbol(description.unit)), widget);
+        unit_symbol_label->setTextFormat(Qt::PlainText);
+        unit_symbol_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        unit_symbol_label->hide();
+        widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+    return widget;
+}
+
+} // namespace
+
+QWidget* create_control_widget(const Control& control, char decimal_separator, QWidget* parent)
+{
+    QWidget* widget = nullptr;
+    switch (control.kind()) {
+    case ControlKind::Button:
+        widget = create_button(control, parent);
+        break;
+    case ControlKind::TextBox:
+        widget = create_text_box(control, decimal_separator, parent);
+        break;
+    case ControlKind::Label:
+        widget = create_label(control, parent);
+        break;
+    }
+    const ControlDescription& description = control.description();
+    widget->setObjectName(to_qstring(description.name));
+    widget->setFont(font_of(description.font));
+    const TwipRect& g = description.geometry;
+    widget->setGeometry(g.left / kTwipsPerPixel, g.top / kTwipsPerPixel, g.width / kTwipsPerPixel,
+                        g.height / kTwipsPerPixel);
+    return widget;
+}
+
+} // namespace torvanel

@@ -1,0 +1,55 @@
+#include "views/win32/calculator.hpp"
+
+#include "views/win32/calculator_window.hpp"
+#include "views/win32/message_box_reporter.hpp"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+namespace torvanel::win32 {
+
+char user_decimal_separator()
+{
+    wchar_t separator[8] = {};
+    const bool read = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) > 0;
+    return read && separator[0] == L',' ? ',' : '.';
+}
+
+int run_calculator(ProgramHandlers handlers, char decimal_separator, HINSTANCE instance, int show_command)
+{
+    const INITCOMMONCONTROLSEX common_controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&common_controls);
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    int status = 0;
+    {
+        Form form;
+        MessageBoxReporter reporter;
+        HWND shown = nullptr;
+        Host host(form, handlers, reporter, decimal_separator, [&shown] {
+            ShowWindow(shown, SW_HIDE);
+            PostQuitMessage(0);
+        });
+        CalculatorWindow window(form, host, instance);
+        shown = window.handle();
+        reporter.set_owner(shown);
+        host.raise_load();
+        if (!host.has_ended()) {
+            window.show(show_command);
+        }
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            if (!window.take_key(message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            window.follow_focus();
+        }
+        status = static_cast<int>(message.wParam);
+    }
+    if (com) {
+        CoUninitialize();
+    }
+    return status;
+}
+
+} // namespace torvanel::win32

@@ -1,0 +1,376 @@
+#include "views/win32/calculator_window.hpp"
+
+#include "core/control_words.hpp"
+#include "core/value_descriptions.hpp"
+#include "views/win32/clipboard.hpp"
+#include "views/win32/utf16.hpp"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace torvanel::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"TORVANEL";
+
+// Windows' line ends for a text put on its clipboard.
+std::wstring with_crlf(const std::string& text)
+{
+    std::wstring lines;
+    for (wchar_t c : to_utf16(text)) {
+        if (c == L'\n') {
+            lines += L'\r';
+        }
+        lines += c;
+    }
+    return lines;
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(Form& form, Host& host, HINSTANCE instance)
+    : form_(form), host_(host), presentation_(form, host.decimal_separator())
+{
+    const WindowDescription& description = calculator_window_description();
+    const Colour background = description.background;
+    brushes_[background.value] = CreateSolidBrush(background.value);
+
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = &CalculatorWindow::procedure;
+    window_class.hInstance = instance;
+    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    window_class.hbrBackground = brushes_[background.value];
+    window_class.lpszClassName = kWindowClass;
+    RegisterClassExW(&window_class);
+    window_ = CreateWindowExW(0, kWindowClass, to_utf16(description.title).c_str(), kStyle, CW_USEDEFAULT,
+                              CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    create_children(instance);
+    lay_out(GetDpiForWindow(window_));
+    form_.set_observer([this](const Control& control, PropertyName property) { show_property(control, property); });
+}
+
+CalculatorWindow::~CalculatorWindow()
+{
+    form_.set_observer(nullptr);
+    if (IsWindow(window_)) {
+        DestroyWindow(window_);
+    }
+    for (HFONT font : fonts_) {
+        DeleteObject(font);
+    }
+    for (const Child& child : children_) {
+        DeleteObject(child.fitted_font);
+    }
+    for (const auto& [colour, brush] : brushes_) {
+        DeleteObject(brush);
+    }
+}
+
+void CalculatorWindow::show(int show_command)
+{
+    ShowWindow(window_, show_command);
+    UpdateWindow(window_);
+    SetFocus(child_of(form_.VOLT).window);
+}
+
+CalculatorWindow::Child* CalculatorWindow::child_of(HWND window)
+{
+    const auto found =
+        std::find_if(children_.begin(), children_.end(), [window](const Child& c) { return c.window == window; });
+    return found == children_.end() ? nullptr : &*found;
+}
+
+CalculatorWindow::Child& CalculatorWindow::child_of(const Control& control)
+{
+    return *std::find_if(children_.begin(), children_.end(),
+                         [&control](const Child& c) { return c.control == &control; });
+}
+
+bool CalculatorWindow::take_key(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
+        return false;
+    }
+    if (message.wParam == VK_TAB) {
+        return move_focus((GetKeyState(VK_SHIFT) & 0x8000) != 0);
+    }
+    // A text box decides what its own Ctrl+C copies.
+    const Child* focused = child_of(GetFocus());
+    if (message.wParam == 'C' && (GetKeyState(VK_CONTROL) & 0x8000) != 0 &&
+        (focused == nullptr || focused->control->kind() != ControlKind::TextBox)) {
+        copy_latest_result();
+        return true;
+    }
+    return false;
+}
+
+bool CalculatorWindow::move_focus(bool backwards)
+{
+    std::vector<Child*> order;
+    for (Child& child : children_) {
+        if (child.control->kind() != ControlKind::Label && IsWindowVisible(child.window) &&
+            IsWindowEnabled(child.window)) {
+            order.push_back(&child);
+        }
+    }
+    std::sort(order.begin(), order.end(), [](const Child* a, const Child* b) {
+        return a->control->description().tab_index < b->control->description().tab_index;
+    });
+    if (order.empty()) {
+        return true;
+    }
+    const auto size = static_cast<std::ptrdiff_t>(order.size());
+    const auto current =
+        std::find_if(order.begin(), order.end(), [](const Child* c) { return c->window == GetFocus(); });
+    std::ptrdiff_t next = backwards ? size - 1 : 0;
+    if (current != order.end()) {
+        next = ((current - order.begin()) + (backwards ? size - 1 : 1)) % size;
+    }
+    HWND target = order[static_cast<std::size_t>(next)]->window;
+    SetFocus(target);
+    if (order[static_cast<std::size_t>(next)]->control->kind() == ControlKind::TextBox) {
+        SendMessageW(target, EM_SETSEL, 0, -1);
+    }
+    return true;
+}
+
+LRESULT CALLBACK CalculatorWindow::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<CalculatorWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self != nullptr ? self->handle(message, wparam, lparam) : DefWindowProcW(window, message, wparam, lparam);
+}
+
+LRESULT CalculatorWindow::handle(UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (Child* child = child_of(reinterpret_cast<HWND>(lparam))) {
+            if (HIWORD(wparam) == BN_CLICKED && child->control->kind() == ControlKind::Button) {
+                clicked(*child);
+            } else if (HIWORD(wparam) == EN_CHANGE && child->control->kind() == ControlKind::TextBox &&
+                       typing_into_ == nullptr) {
+                child->text->edited();
+            }
+        }
+        return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(colour_child(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lparam);
+        if (header->code == TTN_GETDISPINFOW) {
+            auto* info = reinterpret_cast<NMTTDISPINFOW*>(lparam);
+            Child* child = child_of(reinterpret_cast<HWND>(header->idFrom));
+            info->lpszText = child != nullptr ? child->description.data() : nullptr;
+        }
+        return 0;
+    }
+    case WM_CONTEXTMENU:
+        if (Child* child = child_of(reinterpret_cast<HWND>(wparam)); child != nullptr &&
+                                                                     child->control->kind() == ControlKind::Label &&
+                                                                     child->control->description().unit != Unit::None) {
+            show_result_menu(*child, POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+            return 0;
+        }
+        break;
+    case WM_DPICHANGED: {
+        lay_out(HIWORD(wparam));
+        const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC context = BeginPaint(window_, &paint);
+        paint_focus_ring(context);
+        EndPaint(window_, &paint);
+        return 0;
+    }
+    case WM_CLOSE:
+        host_.window_closed();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+LRESULT CALLBACK CalculatorWindow::entry_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                                       UINT_PTR, DWORD_PTR self_pointer)
+{
+    // The numeric keypad's decimal key types the locale's decimal separator: Italian
+    // keyboards give '.' there, which would not read.
+    auto* self = reinterpret_cast<CalculatorWindow*>(self_pointer);
+    if (message == WM_KEYDOWN) {
+        self->keypad_decimal_ = wparam == VK_DECIMAL;
+    } else if (message == WM_CHAR && self->keypad_decimal_ && (wparam == L'.' || wparam == L',')) {
+        wparam = static_cast<WPARAM>(self->host_.decimal_separator());
+    }
+    if (Child* child = self->child_of(window); child != nullptr && child->text->handle(message, wparam)) {
+        return 0;
+    }
+    return DefSubclassProc(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK CalculatorWindow::result_label_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                                          UINT_PTR, DWORD_PTR self_pointer)
+{
+    const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+    if (message == WM_PAINT) {
+        // The unit, drawn after the number: the caption itself stays the number.
+        auto* self = reinterpret_cast<CalculatorWindow*>(self_pointer);
+        if (const Child* child = self->child_of(window); child != nullptr && GetWindowTextLengthW(window) > 0) {
+            HDC context = GetDC(window);
+            HGDIOBJ before = SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+            SetBkMode(context, TRANSPARENT);
+            const std::wstring caption = window_text(window) + L" ";
+            SIZE size{};
+            GetTextExtentPoint32W(context, caption.c_str(), static_cast<int>(caption.size()), &size);
+            RECT place{};
+            GetClientRect(window, &place);
+            place.left += size.cx;
+            const std::wstring unit = to_utf16(unit_symbol(child->control->description().unit));
+            DrawTextW(context, unit.c_str(), static_cast<int>(unit.size()), &place,
+                      DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+            SelectObject(context, before);
+            ReleaseDC(window, context);
+        }
+    }
+    return result;
+}
+
+HBRUSH CalculatorWindow::colour_child(HDC context, HWND window)
+{
+    const Child* child = child_of(window);
+    if (child == nullptr) {
+        return nullptr;
+    }
+    std::optional<Colour> background;
+    if (const auto* box = dynamic_cast<const TextBox*>(child->control)) {
+        background = box->Background.get();
+    } else if (const auto* label = dynamic_cast<const Label*>(child->control)) {
+        background = label->Background.get();
+    }
+    const ControlDescription& description = child->control->description();
+    const COLORREF fill = background
+                              ? background->value
+                              : GetSysColor(description.kind == ControlKind::TextBox ? COLOR_WINDOW : COLOR_BTNFACE);
+    SetBkColor(context, fill);
+    SetTextColor(context, description.text_colour ? description.text_colour->value : GetSysColor(COLOR_WINDOWTEXT));
+    HBRUSH& brush = brushes_[fill];
+    if (brush == nullptr) {
+        brush = CreateSolidBrush(fill);
+    }
+    return brush;
+}
+
+void CalculatorWindow::clicked(Child& child)
+{
+    host_.click(static_cast<const Button&>(*child.control));
+    if (child.control == &form_.CALCOLO && !host_.has_ended()) {
+        // Each known box tells how its text was read.
+        for (const auto& [box, reading] : presentation_.readings()) {
+            set_description(child_of(*box), reading);
+        }
+    }
+}
+
+void CalculatorWindow::hand_typing_to_host(Child& child)
+{
+    if (typing_into_ != nullptr || child.control->kind() != ControlKind::TextBox) {
+        return;
+    }
+    auto& box = static_cast<TextBox&>(*child.control);
+    typing_into_ = &child;
+    try {
+        host_.type_text(box, child.text->full_text());
+    } catch (...) {
+        // The box keeps what was typed; the user is told.
+        typing_into_ = nullptr;
+        host_.report(std::current_exception());
+        return;
+    }
+    typing_into_ = nullptr;
+}
+
+void CalculatorWindow::show_property(const Control& control, PropertyName property)
+{
+    Child& child = child_of(control);
+    const Unit unit = control.description().unit;
+    if (const auto* box = dynamic_cast<const TextBox*>(&control)) {
+        switch (property) {
+        case PropertyName::Text:
+            if (&child != typing_into_) {
+                child.text->show_text(box->Text.get());
+            }
+            describe(child, property);
+            break;
+        case PropertyName::Enabled:
+            EnableWindow(child.window, box->Enabled ? TRUE : FALSE);
+            show_selection();
+            break;
+        case PropertyName::Visible:
+            ShowWindow(child.window, box->Visible ? SW_SHOW : SW_HIDE);
+            break;
+        case PropertyName::Background:
+            InvalidateRect(child.window, nullptr, TRUE);
+            break;
+        case PropertyName::Caption:
+            break;
+        }
+    } else if (const auto* label = dynamic_cast<const Label*>(&control)) {
+        if (property == PropertyName::Caption) {
+            SetWindowTextW(child.window, to_utf16(label->Caption.get()).c_str());
+            if (unit != Unit::None) {
+                fit_caption(child);
+            }
+            describe(child, property);
+        } else if (property == PropertyName::Background) {
+            InvalidateRect(child.window, nullptr, TRUE);
+        }
+    }
+}
+
+void CalculatorWindow::describe(Child& child, PropertyName property)
+{
+    if (const auto description = presentation_.described(*child.control, property)) {
+        set_description(child, description->tooltip);
+    }
+}
+
+void CalculatorWindow::set_description(Child& child, const std::string& description)
+{
+    child.description = to_utf16(description);
+    SendMessageW(tooltip_, TTM_UPDATE, 0, 0);
+}
+
+void CalculatorWindow::show_result_menu(Child& child, POINT at)
+{
+    if (at.x == -1 && at.y == -1) { // from the keyboard: at the label
+        RECT place{};
+        GetWindowRect(child.window, &place);
+        at = POINT{place.left, place.bottom};
+    }
+    const auto entries = presentation_.result_menu(*child.control);
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        AppendMenuW(menu, MF_STRING | (entries[i].copies ? 0 : MF_GRAYED), i + 1, to_utf16(entries[i].words).c_str());
+    }
+    const auto choice = static_cast<std::size_t>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr));
+    DestroyMenu(menu);
+    if (choice >= 1 && choice <= entries.size() && entries[choice - 1].copies) {
+        copy_to_clipboard(window_, with_crlf(*entries[choice - 1].copies));
+    }
+}
+
+} // namespace torvanel::win32

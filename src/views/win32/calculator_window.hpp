@@ -1,0 +1,85 @@
+#pragma once
+
+#include "core/host.hpp"
+#include "core/presentation.hpp"
+#include "views/win32/held_text_box.hpp"
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace torvanel::win32 {
+
+// The top-level window: one child window per control, built from the window
+// description at the monitor's DPI. It mirrors the control model and hands typing,
+// clicks and closing to the host. Each child's window text is what it shows, so
+// automation and assistive technology read it with WM_GETTEXT.
+class CalculatorWindow {
+public:
+    CalculatorWindow(Form& form, Host& host, HINSTANCE instance);
+    ~CalculatorWindow();
+    CalculatorWindow(const CalculatorWindow&) = delete;
+    CalculatorWindow& operator=(const CalculatorWindow&) = delete;
+
+    HWND handle() const noexcept { return window_; }
+    void show(int show_command);
+    // Keys for the whole window, before any control sees them: Tab and Shift+Tab move
+    // the focus in the tab order, Ctrl+C with nothing selected copies the result.
+    // True when the key was taken.
+    bool take_key(const MSG& message);
+    // Moves the focus ring to the control that has the focus now.
+    void follow_focus();
+
+private:
+    static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+    struct Child {
+        Control* control;
+        HWND window;
+        std::unique_ptr<HeldTextBox> text; // the text boxes' text
+        HFONT fitted_font = nullptr;       // a result's smaller font when its caption is wide
+        std::wstring description;          // tooltip and accessible description
+    };
+
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    static LRESULT CALLBACK entry_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                                DWORD_PTR self);
+    static LRESULT CALLBACK result_label_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                                   DWORD_PTR self);
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+    void create_children(HINSTANCE instance);
+    void lay_out(UINT dpi);
+    Child* child_of(HWND window);
+    Child& child_of(const Control& control);
+    void show_property(const Control& control, PropertyName property);
+    void hand_typing_to_host(Child& child);
+    void clicked(Child& child);
+    void set_description(Child& child, const std::string& description);
+    void describe(Child& child, PropertyName property);
+    HBRUSH colour_child(HDC context, HWND window);
+    void show_result_menu(Child& child, POINT at);
+    bool move_focus(bool backwards);
+    void copy_latest_result();
+    void fit_caption(Child& child);
+    void show_selection();
+    RECT ring_around(HWND control) const;
+    void paint_focus_ring(HDC context) const;
+
+    Form& form_;
+    Host& host_;
+    HWND window_ = nullptr;
+    HWND tooltip_ = nullptr;
+    std::vector<Child> children_;
+    std::vector<HFONT> fonts_;
+    std::map<COLORREF, HBRUSH> brushes_;
+    const Child* typing_into_ = nullptr; // the box whose typing the host is taking
+    bool keypad_decimal_ = false;        // the key being typed is the keypad's decimal key
+    HWND ringed_ = nullptr;              // the control the focus ring is around
+    UINT dpi_ = 96;
+    Presentation presentation_;
+};
+
+} // namespace torvanel::win32

@@ -1,0 +1,100 @@
+#include "views/win32/calculator_window.hpp"
+
+#include "core/control_words.hpp"
+#include "views/win32/clipboard.hpp"
+#include "views/win32/utf16.hpp"
+
+// What the window adds to its controls' own look and keys: the focus ring, the checked
+// selection button, result captions fitted to their labels, Ctrl+C for the result.
+namespace torvanel::win32 {
+
+RECT CalculatorWindow::ring_around(HWND control) const
+{
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&place), 2);
+    InflateRect(&place, 2, 2);
+    return place;
+}
+
+void CalculatorWindow::follow_focus()
+{
+    HWND focused = GetFocus();
+    const Child* child = child_of(focused);
+    HWND ringed = child != nullptr && IsWindowVisible(focused) ? focused : nullptr;
+    if (ringed == ringed_) {
+        return;
+    }
+    for (HWND control : {ringed_, ringed}) {
+        if (control != nullptr) {
+            const RECT ring = ring_around(control);
+            InvalidateRect(window_, &ring, TRUE);
+        }
+    }
+    ringed_ = ringed;
+}
+
+void CalculatorWindow::show_selection()
+{
+    for (Child& button : children_) {
+        if (button.control->kind() == ControlKind::Button && button.control->description().unit != Unit::None) {
+            SendMessageW(button.window, BM_SETCHECK,
+                         presentation_.shows_chosen(*button.control) ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+    }
+}
+
+void CalculatorWindow::fit_caption(Child& child)
+{
+    // A result is never cut: a caption wider than its label gets a smaller font.
+    // Measured as drawn: the caption, then the unit after a blank; the "x" added below
+    // stands for the label's margins.
+    const std::wstring caption =
+        window_text(child.window) + L" " + to_utf16(unit_symbol(child.control->description().unit));
+    const FontDescription& font = child.control->description().font;
+    RECT inside{};
+    GetClientRect(child.window, &inside);
+    HDC context = GetDC(child.window);
+    HFONT fitted = nullptr;
+    for (double points = font.point_size;; points -= 0.25) {
+        fitted = CreateFontW(-static_cast<int>(points * dpi_ / 72.0 + 0.5), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
+                             to_utf16(font.family).c_str());
+        HGDIOBJ before = SelectObject(context, fitted);
+        SIZE size{};
+        GetTextExtentPoint32W(context, (caption + L"x").c_str(), static_cast<int>(caption.size() + 1), &size);
+        SelectObject(context, before);
+        if (size.cx <= inside.right || points <= 4) {
+            break;
+        }
+        DeleteObject(fitted);
+    }
+    ReleaseDC(child.window, context);
+    SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), TRUE);
+    DeleteObject(child.fitted_font);
+    child.fitted_font = fitted;
+}
+
+void CalculatorWindow::copy_latest_result()
+{
+    if (const auto copy = presentation_.copy_result()) {
+        copy_to_clipboard(window_, to_utf16(copy->text));
+    }
+}
+
+void CalculatorWindow::paint_focus_ring(HDC context) const
+{
+    if (ringed_ != nullptr) {
+        // Two pixels of dark blue, about 15:1 against the yellow: the system's dotted
+        // focus mark is faint on it.
+        const RECT ring = ring_around(ringed_);
+        HBRUSH blue = CreateSolidBrush(RGB(0, 0, 139));
+        for (int inset = 0; inset < 2; ++inset) {
+            const RECT line{ring.left + inset, ring.top + inset, ring.right - inset, ring.bottom - inset};
+            FrameRect(context, &line, blue);
+        }
+        DeleteObject(blue);
+    }
+}
+
+} // namespace torvanel::win32

@@ -1,0 +1,175 @@
+#include "views/win32/calculator_window.hpp"
+
+#include "core/control_words.hpp"
+#include "views/win32/control_ids.hpp"
+#include "views/win32/utf16.hpp"
+
+#include <commctrl.h>
+#include <initguid.h>
+#include <oleacc.h>
+
+#include <algorithm>
+
+// How the window's child windows are made from the window description and placed at a DPI.
+namespace torvanel::win32 {
+namespace {
+
+int scaled(int twips, UINT dpi)
+{
+    return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
+
+DWORD style_of(const ControlDescription& description)
+{
+    const DWORD common = WS_CHILD | WS_CLIPSIBLINGS;
+    switch (description.kind) {
+    case ControlKind::Button:
+        // VOLT, OHM and AMPERE show which quantity is the unknown one by more than
+        // colour: checked, they look pressed and say so to assistive technology.
+        return common | WS_VISIBLE | WS_TABSTOP |
+               (description.unit != Unit::None ? BS_CHECKBOX | BS_PUSHLIKE : BS_PUSHBUTTON);
+    case ControlKind::TextBox:
+        return common | (description.visible ? WS_VISIBLE : 0) | WS_TABSTOP |
+               (description.multi_line ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL : ES_AUTOHSCROLL);
+    case ControlKind::Label:
+        break;
+    }
+    return common | WS_VISIBLE | SS_NOPREFIX | SS_NOTIFY | SS_CENTERIMAGE |
+           (description.alignment == CaptionAlignment::Centre ? SS_CENTER : SS_LEFT) |
+           (description.border ? WS_BORDER : 0);
+}
+
+const wchar_t* class_of(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Button:
+        return L"BUTTON";
+    case ControlKind::TextBox:
+        return L"EDIT";
+    case ControlKind::Label:
+        break;
+    }
+    return L"STATIC";
+}
+
+std::string shown_text_of(const Control& control)
+{
+    if (const auto* box = dynamic_cast<const TextBox*>(&control)) {
+        return box->Text;
+    }
+    if (const auto* label = dynamic_cast<const Label*>(&control)) {
+        return label->Caption;
+    }
+    return std::string(control.description().caption_or_text);
+}
+
+// Names each control for assistive technology (MSAA and UI Automation read dynamic
+// annotations); a system without the service goes without.
+void annotate_names(const std::vector<std::pair<HWND, std::wstring>>& names)
+{
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void**>(&services)))) {
+        return;
+    }
+    for (const auto& [window, name] : names) {
+        services->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
+    }
+    services->Release();
+}
+
+} // namespace
+
+void CalculatorWindow::create_children(HINSTANCE instance)
+{
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+    // A new child goes below its siblings: the help box, made first, lies above the
+    // boxes it covers. The focus follows the tab indexes, not this order.
+    std::vector<Control*> controls(form_.controls().begin(), form_.controls().end());
+    std::stable_partition(controls.begin(), controls.end(),
+                          [this](const Control* control) { return control == &form_.TESTO; });
+    std::vector<std::pair<HWND, std::wstring>> names;
+    children_.reserve(controls.size()); // the text boxes keep references to their entries
+    for (Control* control : controls) {
+        const ControlDescription& description = control->description();
+        HWND child = CreateWindowExW(
+            description.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0, class_of(description.kind),
+            to_utf16(shown_text_of(*control)).c_str(), style_of(description), 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(description.name))), instance, nullptr);
+        children_.push_back(Child{control, child, nullptr, nullptr, {}});
+        if (description.kind == ControlKind::TextBox) {
+            Child& made = children_.back();
+            const auto show = [this, &made](const std::wstring& text) {
+                // Shown as the program's: no typing to hand back.
+                typing_into_ = &made;
+                SetWindowTextW(made.window, text.c_str());
+                typing_into_ = nullptr;
+            };
+            made.text = std::make_unique<HeldTextBox>(
+                child, show, [this, &made] { hand_typing_to_host(made); }, [this] { copy_latest_result(); });
+            // Any length, as the boxes take any text.
+            SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
+            SetWindowSubclass(child, &CalculatorWindow::entry_box_procedure, 1, reinterpret_cast<DWORD_PTR>(this));
+        } else if (description.kind == ControlKind::Label && description.unit != Unit::None) {
+            SetWindowSubclass(child, &CalculatorWindow::result_label_procedure, 1, reinterpret_cast<DWORD_PTR>(this));
+        }
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(child);
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        names.emplace_back(child, to_utf16(accessible_name(description)));
+    }
+    annotate_names(names);
+    for (Child& child : children_) {
+        for (PropertyName property : {PropertyName::Text, PropertyName::Caption, PropertyName::Enabled,
+                                      PropertyName::Visible, PropertyName::Background}) {
+            show_property(*child.control, property);
+        }
+    }
+}
+
+void CalculatorWindow::lay_out(UINT dpi)
+{
+    dpi_ = dpi;
+    std::vector<HFONT> old_fonts = std::move(fonts_);
+    std::vector<FontDescription> made;
+    for (Child& child : children_) {
+        const ControlDescription& description = child.control->description();
+        const TwipRect& g = description.geometry;
+        SetWindowPos(child.window, nullptr, scaled(g.left, dpi), scaled(g.top, dpi), scaled(g.width, dpi),
+                     scaled(g.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        const FontDescription& font = description.font;
+        const auto same = [&font](const FontDescription& other) {
+            return other.family == font.family && other.point_size == font.point_size && other.weight == font.weight;
+        };
+        auto found = std::find_if(made.begin(), made.end(), same);
+        if (found == made.end()) {
+            made.push_back(font);
+            fonts_.push_back(CreateFontW(-static_cast<int>(font.point_size * dpi / 72.0 + 0.5), 0, 0, 0, font.weight,
+                                         FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                         CLEARTYPE_QUALITY, DEFAULT_PITCH, to_utf16(font.family).c_str()));
+            found = made.end() - 1;
+        }
+        SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[found - made.begin()]), TRUE);
+    }
+    for (HFONT font : old_fonts) {
+        DeleteObject(font);
+    }
+    for (Child& child : children_) {
+        if (child.control->kind() == ControlKind::Label && child.control->description().unit != Unit::None) {
+            fit_caption(child);
+        }
+    }
+    const WindowDescription& description = calculator_window_description();
+    RECT frame{0, 0, scaled(description.client_width_twips, dpi), scaled(description.client_height_twips, dpi)};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace torvanel::win32

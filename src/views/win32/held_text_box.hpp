@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/held_text.hpp"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace torvanel::win32 {
+
+// An edit box's side of the held-text rule (see HeldText): its messages become the
+// rule's commands, and the rule shows its texts through the box.
+class HeldTextBox final : public TextEditor {
+public:
+    // show: puts a text into the edit box as the program's, not the user's.
+    // user_edited: told after every change the user makes here.
+    // copy_without_selection: told when a copy finds nothing selected.
+    HeldTextBox(HWND edit, std::function<void(const std::wstring&)> show, std::function<void()> user_edited,
+                std::function<void()> copy_without_selection);
+
+    bool holds_text() const noexcept { return held_.holds_text(); }
+    // The box's whole text, held or shown.
+    std::string full_text() const { return held_.full_text(); }
+    // A text set by the program: shown, or held when too long; nothing to undo.
+    void show_text(const std::string& text) { held_.show_text(text); }
+    // Called first by the box's window procedure; true when it took the message.
+    bool handle(UINT message, WPARAM wparam);
+    // The box told its parent that the user changed its text.
+    void edited() { held_.edited(); }
+
+    std::size_t shown_length() const override;
+    std::string shown_text() const override;
+    void display(const std::string& text, bool read_only) override;
+    std::string with_selection_replaced(std::string_view inserted) const override;
+    bool can_undo() const override;
+    bool can_redo() const override { return false; } // an edit box's undo is its redo
+    bool has_selection() const override;
+    void copy_to_clipboard(const std::string& text) override;
+
+private:
+    HWND edit_;
+    std::function<void(const std::wstring&)> show_;
+    HeldText held_;
+};
+
+} // namespace torvanel::win32
