@@ -11,12 +11,12 @@ namespace {
 
 using testing::RecordingReporter;
 
-TEST(HostPalette, RedAndWhiteAreTheQuickBasicEntries)
+TEST(HostPalette, RedAndWhiteAreTheQuickBasicEntriesAndOnlySixteenExist)
 {
     EXPECT_EQ(Host::palette_colour(kPaletteRed), Colour::from_rgb(255, 0, 0));
     EXPECT_EQ(Host::palette_colour(kPaletteWhite), Colour::from_rgb(255, 255, 255));
-    EXPECT_EQ(Host::palette_colour(kPaletteRed).value, 0x000000FFu);
-    EXPECT_EQ(Host::palette_colour(kPaletteWhite).value, 0x00FFFFFFu);
+    EXPECT_THROW(Host::palette_colour(-1), HostError);
+    EXPECT_THROW(Host::palette_colour(16), HostError);
 }
 
 // A handler that sets one property and then fails, as a conversion can.

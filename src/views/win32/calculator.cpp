@@ -38,11 +38,7 @@ int run_calculator(ProgramHandlers handlers, char decimal_separator, HINSTANCE i
         }
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            if (!window.take_key(message)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-            window.follow_focus();
+            window.deliver(message);
         }
         status = static_cast<int>(message.wParam);
     }

@@ -32,6 +32,9 @@ public:
     bool take_key(const MSG& message);
     // Moves the focus ring to the control that has the focus now.
     void follow_focus();
+    // One message of the thread's queue, on its way to its window: the window's keys
+    // first, then the controls'.
+    void deliver(MSG& message);
 
 private:
     static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;

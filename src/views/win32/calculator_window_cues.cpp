@@ -17,6 +17,15 @@ RECT CalculatorWindow::ring_around(HWND control) const
     return place;
 }
 
+void CalculatorWindow::deliver(MSG& message)
+{
+    if (!take_key(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    follow_focus();
+}
+
 void CalculatorWindow::follow_focus()
 {
     HWND focused = GetFocus();

@@ -1,0 +1,160 @@
+// The scenarios every view passes, on the Win32 window: the program's own window in
+// this process, its keys posted to the control with the focus and delivered through
+// the program's message loop, as a keyboard's would be.
+#include "app/event_bindings.hpp"
+#include "parity/parity_scenarios.hpp"
+#include "views/win32/calculator_window.hpp"
+#include "views/win32/clipboard.hpp"
+#include "views/win32/control_ids.hpp"
+#include "views/win32/utf16.hpp"
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include <memory>
+
+namespace torvanel::win32 {
+namespace {
+
+using parity::Act;
+
+class RecordingReporter final : public ErrorReporter {
+public:
+    void report(const HostError& error) override { ADD_FAILURE() << "unexpected message: " << error.what(); }
+};
+
+class Win32View : public parity::ViewDriver {
+public:
+    Win32View()
+    {
+        window_.show(SW_SHOW);
+        host_.raise_load();
+        pump();
+    }
+
+    void type(std::string_view box, std::string_view text) override
+    {
+        focus(box);
+        press(VK_END, false);
+        for (wchar_t c : to_utf16(text)) {
+            PostMessageW(GetFocus(), WM_CHAR, c, 1);
+        }
+        pump();
+    }
+    void paste(std::string_view box, const std::string& text) override
+    {
+        copy_to_clipboard(window_.handle(), to_utf16(text));
+        focus(box);
+        press('V', true);
+    }
+    void key(std::string_view control, Act command) override
+    {
+        focus(control);
+        switch (command) {
+        case Act::Undo:
+            press('Z', true);
+            break;
+        case Act::Redo:
+            press('Y', true);
+            break;
+        case Act::Copy:
+            press('C', true);
+            break;
+        default:
+            press(VK_BACK, false);
+            break;
+        }
+    }
+    void click(std::string_view button) override
+    {
+        // A mouse click, as the button reports it to its parent.
+        HWND child = control(button);
+        PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+        PostMessageW(child, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+        pump();
+    }
+    std::string model_text(std::string_view box) const override
+    {
+        for (const Control* c : form_.controls()) {
+            if (c->name() == box) {
+                return static_cast<const TextBox*>(c)->Text.get();
+            }
+        }
+        return "(no such box)";
+    }
+    std::string shown(std::string_view name) const override { return to_utf8(window_text(control(name))); }
+    std::string clipboard() const override { return to_utf8(clipboard_text(window_.handle())); }
+    bool chosen(std::string_view button) const override
+    {
+        return SendMessageW(control(button), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    std::string tooltip(std::string_view name) const override
+    {
+        // The text the window's tooltip shows for the control, asked of the tooltip.
+        HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+        while (tip != nullptr && GetWindow(tip, GW_OWNER) != window_.handle()) {
+            tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr);
+        }
+        std::wstring text(4096, L'\0');
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = window_.handle();
+        tool.uId = reinterpret_cast<UINT_PTR>(control(name));
+        tool.lpszText = text.data();
+        SendMessageW(tip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+        return to_utf8(tool.lpszText != nullptr ? std::wstring(tool.lpszText) : std::wstring());
+    }
+
+private:
+    HWND control(std::string_view name) const { return GetDlgItem(window_.handle(), control_id(std::string(name))); }
+    void focus(std::string_view name)
+    {
+        SetFocus(control(name));
+        pump();
+    }
+    // A key pressed and released with the focus where it is; with Ctrl held when asked.
+    void press(UINT key, bool with_control)
+    {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = with_control ? 0x80 : 0;
+        SetKeyboardState(keys);
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+        PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
+        pump();
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+    }
+    void pump()
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            window_.deliver(message);
+        }
+    }
+
+    Form form_;
+    RecordingReporter reporter_;
+    Host host_{form_, calculator_handlers(), reporter_, ',', [] {}};
+    CalculatorWindow window_{form_, host_, GetModuleHandleW(nullptr)};
+};
+
+class Parity : public ::testing::TestWithParam<parity::Scenario> {
+protected:
+    static void SetUpTestSuite()
+    {
+        const INITCOMMONCONTROLSEX common_controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&common_controls);
+    }
+};
+
+TEST_P(Parity, Win32View)
+{
+    Win32View view;
+    parity::play(GetParam(), view);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, Parity, ::testing::ValuesIn(parity::scenarios()), parity::scenario_name);
+
+} // namespace
+} // namespace torvanel::win32
