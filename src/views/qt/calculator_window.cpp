@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -165,7 +164,7 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // A button repaints itself released before it emits clicked, and the first paint
     // of that look takes longer than the whole calculation: the click's result is
-    // painted first, the released button right after it.
+    // painted first, the released button right after it (about 0.4 ms of the click).
     auto* button = static_cast<QPushButton*>(watched);
     if (event->type() == QEvent::MouseButtonRelease && button->isDown() &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -176,22 +175,8 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void CalculatorWindow::warm_up()
-{
-    // The first number read and written pays for starting the C++ library's conversions
-    // (binding and paging in from_chars, to_chars and their tables: about 0.1 ms, more
-    // than the rest of a calculation). That is paid here, once the window is on the
-    // screen, and not in the user's first click.
-    (void)reading_description("1", host_.decimal_separator(), Unit::Volt);
-    (void)result_description("1", host_.decimal_separator(), Unit::Volt);
-}
-
 bool CalculatorWindow::event(QEvent* event)
 {
-    if (event->type() == QEvent::Paint && !warmed_up_) {
-        warmed_up_ = true;
-        QTimer::singleShot(0, this, [this] { warm_up(); });
-    }
     // A message box about to open over the window: the window shows the state it reports on.
     if (event->type() == QEvent::WindowBlocked) {
         show_pending();
@@ -217,6 +202,8 @@ void CalculatorWindow::show_pending(PaintFirst paint_first)
         show_look(*control, property);
     }
     if (paint_first == PaintFirst::Yes) {
+        // The window's pending repaint, now rather than after the descriptions: measured
+        // at about 0.5 ms of a click's 1 ms to the result on the screen.
         QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     }
     for (const auto& [control, property] : pending) {

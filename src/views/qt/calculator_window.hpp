@@ -53,15 +53,12 @@ private:
     void copy_latest_result();
     // A result's menu: copies as shown, with its unit, or the worked calculation.
     void add_result_menu(const Control& label, QWidget* widget);
-    // Pays the first calculation's one-time costs ahead of the first click.
-    void warm_up();
 
     Form& form_;
     Host& host_;
     std::vector<std::pair<const Control*, QWidget*>> widgets_;
     const TextBox* typing_into_ = nullptr; // the box whose typing is being handed to the host
     bool model_took_typing_ = false;       // the host put that typing into the model
-    bool warmed_up_ = false;               // warm_up() ran or is queued
     bool deferring_changes_ = false;       // a click's handler runs: changes wait in pending_
     std::vector<std::pair<const Control*, PropertyName>> pending_;
     std::vector<TextBox*> refused_typing_; // boxes whose shown text the model could not take
