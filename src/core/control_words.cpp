@@ -14,10 +14,17 @@ std::string quantity_and_column(const ControlDescription& control)
     return std::string(control.quantity_name) + ", " + std::string(control_description(heading).caption_or_text);
 }
 
-// The worked line and the power, as sentences.
+// The worked calculation, a sentence a line.
 std::string spoken(const std::optional<WorkedCalculation>& worked)
 {
-    return worked ? ". " + worked->line + ". " + worked->power : "";
+    if (!worked) {
+        return {};
+    }
+    std::string sentences;
+    for (const char c : "\n" + worked->text()) {
+        sentences += c == '\n' ? std::string(". ") : std::string(1, c);
+    }
+    return sentences;
 }
 
 } // namespace

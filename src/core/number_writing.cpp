@@ -88,8 +88,16 @@ std::string text_from_number(double value, char decimal_separator)
     return text;
 }
 
+bool writable(double value)
+{
+    return value == 0 || std::isnormal(value);
+}
+
 std::string engineering_text(double value, char decimal_separator, Unit unit)
 {
+    if (!writable(value)) {
+        return std::string(kOutOfRangeWords);
+    }
     static constexpr std::string_view kPrefixes[] = {"p", "n", "\u00b5", "m", "", "k", "M", "G", "T"};
     std::string text;
     if (std::isfinite(value) && value != 0) {

@@ -3,6 +3,7 @@
 #include "core/unit.hpp"
 
 #include <string>
+#include <string_view>
 
 namespace torvanel {
 
@@ -12,9 +13,16 @@ namespace torvanel {
 // Infinities and NaN are never shown by the program; they come out as "inf"/"nan".
 std::string text_from_number(double value, char decimal_separator);
 
+// Whether a value is written as a number: finite, and zero or of a double's full
+// precision. Infinities and the subnormal magnitudes below about 2,2E-308 are not.
+bool writable(double value);
+
+// What stands for a value that is not writable.
+inline constexpr std::string_view kOutOfRangeWords = "fuori dall'intervallo dei numeri rappresentabili";
+
 // The same value with an SI prefix and the unit, the number between 1 and 1000:
 // "4,7 kΩ", "333,333333333333 mA". Outside p…T, and for zero, the form of
-// text_from_number followed by the unit.
+// text_from_number followed by the unit. A value that is not writable: kOutOfRangeWords.
 std::string engineering_text(double value, char decimal_separator, Unit unit);
 
 } // namespace torvanel

@@ -18,6 +18,15 @@ bool is_bidi_control(std::string_view character)
     return std::find(std::begin(kControls), std::end(kControls), character) != std::end(kControls);
 }
 
+// Controls and separators that break or hide a line: C0, DEL, C1 (U+0080 to U+009F,
+// U+0085 among them) and the line and paragraph separators.
+bool breaks_the_line(std::string_view character)
+{
+    const auto lead = static_cast<unsigned char>(character[0]);
+    const bool c1 = character.size() == 2 && lead == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0;
+    return lead < 0x20 || lead == 0x7F || c1 || character == "\u2028" || character == "\u2029";
+}
+
 // "202E" for the UTF-8 of U+202E (two- and three-byte sequences).
 std::string code_point_hex(std::string_view character)
 {
@@ -150,7 +159,7 @@ std::string quote_excerpt(std::string_view text, std::size_t max_characters)
             length = text.size() - i;
         }
         const std::string_view character = text.substr(i, length);
-        if (lead < 0x20 || lead == 0x7F) {
+        if (breaks_the_line(character)) {
             excerpt.push_back(' ');
         } else if (is_bidi_control(character)) {
             // Shown, not obeyed: it would reorder the program's own words around it.

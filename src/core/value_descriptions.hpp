@@ -30,7 +30,8 @@ std::string result_description(std::string_view caption, char decimal_separator,
 std::string notation_examples(char decimal_separator, Unit unit);
 
 // At most max_characters characters of text (never cutting a UTF-8 sequence), with
-// line breaks and other control characters shown as blanks, and "…" when shortened.
+// control characters and line and paragraph separators shown as blanks, direction
+// controls as "[U+202E]", and "…" when shortened.
 std::string quote_excerpt(std::string_view text, std::size_t max_characters = 24);
 
 } // namespace torvanel

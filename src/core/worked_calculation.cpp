@@ -52,9 +52,11 @@ std::string WorkedCalculation::text() const
     return line + "\n" + power + (standard_values.empty() ? "" : "\n" + standard_values);
 }
 
-std::string standard_neighbours(double ohms, int series, char decimal_separator)
+namespace {
+
+// The standard values nearest to a positive resistance of full precision.
+std::string nearest_standard(double ohms, std::span<const double> decade, char decimal_separator)
 {
-    const std::span<const double> decade = series == 12 ? std::span<const double>(kE12) : std::span<const double>(kE24);
     int exponent = static_cast<int>(std::floor(std::log10(ohms)));
     // Multiplying by an exact power of ten rounds once; dividing by 0.1 would not.
     double mantissa = exponent >= 0 ? ohms / std::pow(10.0, exponent) : ohms * std::pow(10.0, -exponent);
@@ -69,22 +71,36 @@ std::string standard_neighbours(double ohms, int series, char decimal_separator)
     const auto value = [exponent, decimal_separator](double standard, int decades) {
         return engineering_text(standard * std::pow(10.0, exponent + decades), decimal_separator, Unit::Ohm);
     };
-    const std::string name = "E" + std::to_string(series) + ": ";
     // On the series, within rounding (a value a hair below 4,7 is 4,7); 10 is the next decade's 1.
     for (std::size_t i = 0; i <= decade.size(); ++i) {
         const double standard = i < decade.size() ? decade[i] : 10.0;
         if (std::abs(mantissa - standard) <= 1e-9 * standard) {
-            return name + (i < decade.size() ? value(standard, 0) : value(decade[0], 1)) + " (valore standard)";
+            return (i < decade.size() ? value(standard, 0) : value(decade[0], 1)) + " (valore standard)";
         }
     }
     for (std::size_t i = 0; i < decade.size(); ++i) {
         const double next = i + 1 < decade.size() ? decade[i + 1] : 10.0;
         if (mantissa > decade[i] && mantissa < next) {
-            return name + value(decade[i], 0) + " – " +
+            return value(decade[i], 0) + " – " +
                    (i + 1 < decade.size() ? value(decade[i + 1], 0) : value(decade[0], 1));
         }
     }
-    return name + value(decade[0], 0);
+    return value(decade[0], 0);
+}
+
+} // namespace
+
+std::string standard_neighbours(double ohms, int series, char decimal_separator)
+{
+    const std::span<const double> decade = series == 12 ? std::span<const double>(kE12) : std::span<const double>(kE24);
+    const std::string name = "E" + std::to_string(series) + ": ";
+    // Below a double's full precision the decade's arithmetic loses its digits.
+    if (!(ohms > 0) || !writable(ohms)) {
+        return name + std::string(kOutOfRangeWords);
+    }
+    const std::string neighbours = nearest_standard(ohms, decade, decimal_separator);
+    // Near the top of the range the value above may not exist.
+    return name + (neighbours.find(kOutOfRangeWords) == std::string::npos ? neighbours : std::string(kOutOfRangeWords));
 }
 
 const Label* latest_result(const Form& form)
@@ -116,14 +132,20 @@ std::optional<WorkedCalculation> worked_calculation(const Form& form, char decim
     const auto written = [decimal_separator](double value, Unit unit) {
         return engineering_text(value, decimal_separator, unit);
     };
+    // A line whose figures are not all writable says so in place of the figures.
+    const auto out_of_range = ": " + std::string(kOutOfRangeWords);
     WorkedCalculation worked;
     const char* operation = unknown == Unit::Volt ? " × " : " / ";
-    worked.line = std::string(symbol_of(unknown)) + " = " + symbol_of(first) + operation + symbol_of(second) + " = " +
-                  written(*a, first) + operation + written(*b, second) + " = " + written(shown.value, unknown);
+    worked.line =
+        std::string(symbol_of(unknown)) + " = " + symbol_of(first) + operation + symbol_of(second) +
+        (writable(*a) && writable(*b) && writable(shown.value)
+             ? " = " + written(*a, first) + operation + written(*b, second) + " = " + written(shown.value, unknown)
+             : out_of_range);
     const double volts = unknown == Unit::Volt ? shown.value : *a;
     const double amperes = unknown == Unit::Ampere ? shown.value : *b;
-    worked.power = "P = V × I = " + written(volts * amperes, Unit::Watt);
-    if (unknown == Unit::Ohm && shown.value > 0 && std::isfinite(shown.value)) {
+    worked.power =
+        "P = V × I" + (writable(volts * amperes) ? " = " + written(volts * amperes, Unit::Watt) : out_of_range);
+    if (unknown == Unit::Ohm && shown.value > 0) {
         worked.standard_values = standard_neighbours(shown.value, 12, decimal_separator) + "\n" +
                                  standard_neighbours(shown.value, 24, decimal_separator);
     }

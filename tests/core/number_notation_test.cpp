@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <string>
 
 namespace torvanel {
@@ -140,6 +142,9 @@ TEST(EngineeringText, PrefixBetweenOneAndAThousandFifteenDigitsAtMost)
         {1e15, Unit::Volt, "1E+15 V"},
         {1.5e-13, Unit::Ampere, "1,5E-13 A"},
         {0, Unit::Ohm, "0 Ω"},
+        // No infinity and no digits of a subnormal magnitude, in any sentence.
+        {std::numeric_limits<double>::infinity(), Unit::Watt, "fuori dall'intervallo dei numeri rappresentabili"},
+        {1e-310, Unit::Ohm, "fuori dall'intervallo dei numeri rappresentabili"},
     };
     for (const EngineeringCase& c : cases) {
         EXPECT_EQ(engineering_text(c.value, ',', c.unit), c.comma_text) << c.value;
@@ -187,6 +192,8 @@ TEST(ValueDescriptions, RefusalMessagesGiveAdviceThatReadsAsMeant)
         {"1,000", '.', Unit::Ohm, "Mille si scrive 1000 oppure 1k"},
         {"5 volts", ',', Unit::Volt, "con V o volt"},
         {"2 amps", '.', Unit::Ampere, "con A o ampere"},
+        {"1e400", '.', Unit::Ohm, "Riga: il numero \"1e400\""},
+        {"abc", ',', Unit::Ohm, "Riga: il testo \"abc\""},
     };
     for (const MessageCase& c : cases) {
         const std::string message =

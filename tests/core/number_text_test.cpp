@@ -11,6 +11,9 @@
 namespace torvanel {
 namespace {
 
+// 1.000…0001 × 10^309, its leading digit well before the digits that matter.
+const std::string kLongFractionTimesE309 = "1." + std::string(400, '0') + "1e309";
+
 struct ReadCase {
     const char* name;
     std::string text;
@@ -86,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Overflow", "1e400", '.', NumberProblem::OutOfRange},
         ReadCase{"NegativeOverflow", "-1.8e308", '.', NumberProblem::OutOfRange},
         ReadCase{"OverflowByDigits", "1" + std::string(400, '0'), '.', NumberProblem::OutOfRange},
-        ReadCase{"HugeExponent", "1e99999999999999999999999", '.', NumberProblem::OutOfRange}),
+        ReadCase{"HugeExponent", "1e99999999999999999999999", '.', NumberProblem::OutOfRange},
+        ReadCase{"LongFractionThenExponent", kLongFractionTimesE309.c_str(), '.', NumberProblem::OutOfRange}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 struct WriteCase {
@@ -160,6 +164,10 @@ TEST(QuoteExcerpt, ShortensAtCharacterBoundariesAndHidesControlCharacters)
     EXPECT_EQ(quote_excerpt("àààà", 3), "ààà…");
     // A direction override would reorder the words around the quote: shown, not obeyed.
     EXPECT_EQ(quote_excerpt("12\u202e34\u2066"), "12[U+202E]34[U+2066]");
+    // DEL, a C1 line break and the line and paragraph separators are blanks too.
+    EXPECT_EQ(quote_excerpt("a\x7f"
+                            "b\u0085c\u2028d\u2029e"),
+              "a b c d e");
 }
 
 } // namespace

@@ -40,6 +40,19 @@ TEST(WorkedCalculation, ShowsTheValuesAsReadThePowerAndTheStandardResistors)
          "E12: 470 mΩ (valore standard)\nE24: 470 mΩ (valore standard)"},
         {&Form::OHM, "0,22", "", "1", "R = V / I = 220 mV / 1 A = 220 mΩ", "P = V × I = 220 mW",
          "E12: 220 mΩ (valore standard)\nE24: 220 mΩ (valore standard)"},
+        // A hair below the top of a decade is the next decade's standard value.
+        {&Form::OHM, "9,9999999999", "", "1", "R = V / I = 9,9999999999 V / 1 A = 9,9999999999 Ω",
+         "P = V × I = 9,9999999999 W", "E12: 10 Ω (valore standard)\nE24: 10 Ω (valore standard)"},
+        // Out of range: a power that overflows, a resistance that underflows to zero or
+        // to a subnormal magnitude.
+        {&Form::OHM, "1E200", "", "1E200", "R = V / I = 1E+200 V / 1E+200 A = 1 Ω",
+         "P = V × I: fuori dall'intervallo dei numeri rappresentabili",
+         "E12: 1 Ω (valore standard)\nE24: 1 Ω (valore standard)"},
+        {&Form::OHM, "1E-300", "", "1E300", "R = V / I = 1E-300 V / 1E+300 A = 0 Ω", "P = V × I = 1 W", ""},
+        {&Form::OHM, "1E-300", "", "1E10", "R = V / I: fuori dall'intervallo dei numeri rappresentabili",
+         "P = V × I = 1E-290 W",
+         "E12: fuori dall'intervallo dei numeri rappresentabili\n"
+         "E24: fuori dall'intervallo dei numeri rappresentabili"},
     };
     for (const WorkedCase& c : cases) {
         testing::Program program(',');
@@ -54,6 +67,12 @@ TEST(WorkedCalculation, ShowsTheValuesAsReadThePowerAndTheStandardResistors)
         EXPECT_EQ(worked->power, c.power) << c.line;
         EXPECT_EQ(worked->standard_values, c.standard_values) << c.line;
     }
+}
+
+TEST(WorkedCalculation, StandardValuesBeyondTheLargestDoubleAreOutOfRange)
+{
+    EXPECT_EQ(standard_neighbours(1.7e308, 12, ','), "E12: fuori dall'intervallo dei numeri rappresentabili");
+    EXPECT_EQ(standard_neighbours(1.5e308, 12, ','), "E12: 1,5E+308 Ω (valore standard)");
 }
 
 TEST(WorkedCalculation, NoneWithoutAResult)

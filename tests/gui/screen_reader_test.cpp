@@ -43,9 +43,10 @@ TEST_F(Announcements, EachResultAndNewFormulaOnceWithQuantityAndUnit)
     click("CALCOLO");
     // A result with how it came about.
     const QString volts = "Tensione V (volt), risultato: 9,4 V. V = R × I = 4,7 kΩ × 2 mA = 9,4 V. P = V × I = 18,8 mW";
-    EXPECT_EQ(announced, QStringList({volts, volts, "Formula in uso: R = V / I",
-                                      "Resistenza R (ohm), risultato: 4,7 kΩ. R = V / I = 9,4 V / 2 mA = 4,7 kΩ. "
-                                      "P = V × I = 18,8 mW"}));
+    EXPECT_EQ(announced,
+              QStringList({volts, volts, "Formula in uso: R = V / I",
+                           "Resistenza R (ohm), risultato: 4,7 kΩ. R = V / I = 9,4 V / 2 mA = 4,7 kΩ. "
+                           "P = V × I = 18,8 mW. E12: 4,7 kΩ (valore standard). E24: 4,7 kΩ (valore standard)"}));
 }
 
 TEST_F(Announcements, HelpShownAndHidden)
