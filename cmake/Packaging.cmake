@@ -14,6 +14,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "TORVANEL maintainers <maintainers@torvanel.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts in the user's language (the libraries' dependencies come from dpkg-shlibdeps).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 # The look-alikes of the window's fonts and a plain sans-serif, so that the window looks
 # the same everywhere; the platform plugin for Wayland desktops.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue, fonts-liberation, fonts-dejavu-core, qt6-wayland")

@@ -11,6 +11,8 @@ run_packages=(
   # The window's fonts: look-alikes for the comic and serif faces, a plain sans-serif,
   # and the Wayland platform plugin for Wayland desktops.
   fonts-comic-neue fonts-liberation fonts-dejavu-core qt6-wayland
+  # Qt's own texts (menus of the entry boxes, the message box's buttons) in Italian.
+  qt6-translations-l10n
 )
 test_packages=(
   libgtest-dev clang libclang-rt-14-dev

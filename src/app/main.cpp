@@ -1,6 +1,7 @@
 #include "app/event_bindings.hpp"
 #include "views/qt/calculator.hpp"
 #include "views/qt/locale_separator.hpp"
+#include "views/qt/translations.hpp"
 
 #include <QApplication>
 #include <QLocale>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(TORVANEL_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("it.torvanel.Torvanel"));
 
+    torvanel::load_qt_translations(QLocale());
     torvanel::Calculator calculator(torvanel::calculator_handlers(), torvanel::decimal_separator_of(QLocale()));
     calculator.start();
     return QApplication::exec();

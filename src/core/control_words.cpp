@@ -80,6 +80,20 @@ std::string copied_announcement(std::string_view caption)
     return "Risultato copiato: " + std::string(caption);
 }
 
+std::string calculation_copied_announcement(const WorkedCalculation& worked)
+{
+    return "Calcolo copiato" + spoken(worked).replace(0, 1, ":");
+}
+
+std::string zero_operands_announcement(const std::vector<std::string_view>& zero_symbols)
+{
+    std::string words = "Nessun risultato: ";
+    for (std::size_t i = 0; i < zero_symbols.size(); ++i) {
+        words += std::string(i == 0 ? "" : " e ") + std::string(zero_symbols[i]);
+    }
+    return words + (zero_symbols.size() == 1 ? " è zero." : " sono zero.");
+}
+
 std::string announcement(const Form& form, const Control& control, PropertyName property, char decimal_separator)
 {
     const ControlDescription& description = control.description();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvanel {
 
@@ -34,8 +35,16 @@ std::string announcement(const Form& form, const Control& control, PropertyName 
 // from the keyboard. Empty for no result.
 std::string result_tooltip(std::string_view result_with_unit, const std::optional<WorkedCalculation>& worked);
 
-// What a screen reader is told when Ctrl+C copied the result.
+// What a screen reader is told when Ctrl+C or a menu entry copied a result.
 std::string copied_announcement(std::string_view caption);
+// ... when a menu entry copied the worked calculation.
+std::string calculation_copied_announcement(const WorkedCalculation& worked);
+inline constexpr std::string_view kNothingToCopyWords = "Nessun risultato da copiare.";
+inline constexpr std::string_view kBoxesEmptiedWords = "Caselle dei dati svuotate.";
+
+// Why CALCOLO gave no result although every known box read: "Nessun risultato: R è
+// zero.", "Nessun risultato: V e I sono zero."; the letters of the zero operands.
+std::string zero_operands_announcement(const std::vector<std::string_view>& zero_symbols);
 
 // The entries of a result's menu.
 inline constexpr std::string_view kCopyResultWords = "Copia";

@@ -1,7 +1,11 @@
 #include "core/presentation.hpp"
 
 #include "core/control_words.hpp"
+#include "core/number_reading.hpp"
 #include "core/value_descriptions.hpp"
+
+#include <algorithm>
+#include <array>
 
 namespace torvanel {
 
@@ -53,28 +57,71 @@ bool Presentation::shows_chosen(const Control& button) const
 std::vector<Presentation::MenuEntry> Presentation::result_menu(const Control& label) const
 {
     const std::string& caption = static_cast<const Label&>(label).Caption.get();
-    std::optional<std::string> copy;
-    std::optional<std::string> copy_with_unit;
-    if (!caption.empty()) {
-        copy = caption;
-        copy_with_unit = result_description(caption, separator_, label.description().unit);
+    if (caption.empty()) {
+        return {{kCopyResultWords, std::nullopt, {}},
+                {kCopyResultWithUnitWords, std::nullopt, {}},
+                {kCopyCalculationWords, std::nullopt, {}}};
     }
+    std::string with_unit = result_description(caption, separator_, label.description().unit);
+    std::string with_unit_copied = copied_announcement(with_unit);
     std::optional<std::string> calculation;
+    std::string calculation_copied;
     if (shown_calculation_) {
         calculation = shown_calculation_->text();
+        calculation_copied = calculation_copied_announcement(*shown_calculation_);
     }
-    return {{kCopyResultWords, std::move(copy)},
-            {kCopyResultWithUnitWords, std::move(copy_with_unit)},
-            {kCopyCalculationWords, std::move(calculation)}};
+    return {{kCopyResultWords, caption, copied_announcement(caption)},
+            {kCopyResultWithUnitWords, std::move(with_unit), std::move(with_unit_copied)},
+            {kCopyCalculationWords, std::move(calculation), std::move(calculation_copied)}};
 }
 
-std::optional<Presentation::Copy> Presentation::copy_result() const
+const Control* Presentation::latest_result_label() const
+{
+    return latest_result(form_);
+}
+
+Presentation::Copy Presentation::copy_result() const
 {
     const Label* result = latest_result(form_);
     if (result == nullptr) {
-        return std::nullopt;
+        return Copy{{}, std::string(kNothingToCopyWords)};
     }
     return Copy{result->Caption.get(), copied_announcement(result->Caption.get())};
+}
+
+void Presentation::before_click()
+{
+    boxes_had_text_ = false;
+    for (const TextBox* box : {&form_.VoltInput, &form_.OhmInput, &form_.AmpereInput}) {
+        boxes_had_text_ = boxes_had_text_ || !box->Text.get().empty();
+    }
+}
+
+std::string Presentation::after_click(const Control& button) const
+{
+    const std::array boxes{&form_.VoltInput, &form_.OhmInput, &form_.AmpereInput};
+    if (&button == &form_.CALCOLO && latest_result(form_) == nullptr) {
+        std::vector<std::string_view> zeros;
+        for (const TextBox* box : boxes) {
+            if (!box->Enabled) {
+                continue;
+            }
+            const NumberReading reading = number_from_text(box->Text.get(), separator_, box->description().unit);
+            if (reading.problem != NumberProblem::None) {
+                return {}; // the message box tells why
+            }
+            if (reading.value == 0) {
+                zeros.push_back(quantity_symbol(box->description().unit));
+            }
+        }
+        return zeros.empty() ? std::string() : zero_operands_announcement(zeros);
+    }
+    const bool emptied =
+        std::all_of(boxes.begin(), boxes.end(), [](const TextBox* box) { return box->Text.get().empty(); });
+    if (button.description().unit != Unit::None && boxes_had_text_ && emptied) {
+        return std::string(kBoxesEmptiedWords);
+    }
+    return {};
 }
 
 } // namespace torvanel

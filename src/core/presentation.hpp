@@ -35,25 +35,37 @@ public:
     // VOLT, OHM and AMPERE: the one whose quantity is the unknown shows as chosen.
     bool shows_chosen(const Control& button) const;
 
-    // A result label's menu: the words of each entry and what it copies (none: greyed).
+    // A result label's menu: the words of each entry, what it copies (none: greyed) and
+    // what a screen reader hears once it did.
     struct MenuEntry {
         std::string_view words;
         std::optional<std::string> copies;
+        std::string announcement;
     };
     std::vector<MenuEntry> result_menu(const Control& label) const;
+    // The result label shown now, whose menu the keyboard opens; null when none.
+    const Control* latest_result_label() const;
 
-    // Ctrl+C with nothing selected: the result shown, and what a screen reader hears.
+    // Ctrl+C with nothing selected: the result shown (empty when there is none), and
+    // what a screen reader hears.
     struct Copy {
         std::string text;
         std::string announcement;
     };
-    std::optional<Copy> copy_result() const;
+    Copy copy_result() const;
+
+    // Told just before a button's handler runs, and after it: what a screen reader
+    // hears of a change that shows nothing new. CALCOLO without a result although
+    // every known box read: which operand is zero. A selection that emptied boxes: so.
+    void before_click();
+    std::string after_click(const Control& button) const;
 
 private:
     const Form& form_;
     char separator_;
     // What "Copia il calcolo" copies: the boxes may be typed into after the result.
     std::optional<WorkedCalculation> shown_calculation_;
+    bool boxes_had_text_ = false; // before the click being handled
 };
 
 } // namespace torvanel

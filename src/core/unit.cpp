@@ -36,4 +36,21 @@ std::string_view unit_name(Unit unit)
     return "";
 }
 
+std::string_view quantity_symbol(Unit unit)
+{
+    switch (unit) {
+    case Unit::Volt:
+        return "V";
+    case Unit::Ohm:
+        return "R";
+    case Unit::Ampere:
+        return "I";
+    case Unit::Watt:
+        return "P";
+    case Unit::None:
+        break;
+    }
+    return "";
+}
+
 } // namespace torvanel

@@ -15,22 +15,6 @@ constexpr std::array<double, 12> kE12{1.0, 1.2, 1.5, 1.8, 2.2, 2.7, 3.3, 3.9, 4.
 constexpr std::array<double, 24> kE24{1.0, 1.1, 1.2, 1.3, 1.5, 1.6, 1.8, 2.0, 2.2, 2.4, 2.7, 3.0,
                                       3.3, 3.6, 3.9, 4.3, 4.7, 5.1, 5.6, 6.2, 6.8, 7.5, 8.2, 9.1};
 
-const char* symbol_of(Unit unit)
-{
-    switch (unit) {
-    case Unit::Volt:
-        return "V";
-    case Unit::Ohm:
-        return "R";
-    case Unit::Ampere:
-        return "I";
-    case Unit::Watt:
-    case Unit::None:
-        break;
-    }
-    return "P";
-}
-
 // The value a known entry box of the form reads as, if it reads.
 std::optional<double> known_value(const Form& form, Unit unit, char separator)
 {
@@ -137,7 +121,8 @@ std::optional<WorkedCalculation> worked_calculation(const Form& form, char decim
     WorkedCalculation worked;
     const char* operation = unknown == Unit::Volt ? " × " : " / ";
     worked.line =
-        std::string(symbol_of(unknown)) + " = " + symbol_of(first) + operation + symbol_of(second) +
+        std::string(quantity_symbol(unknown)) + " = " + std::string(quantity_symbol(first)) + operation +
+        std::string(quantity_symbol(second)) +
         (writable(*a) && writable(*b) && writable(shown.value)
              ? " = " + written(*a, first) + operation + written(*b, second) + " = " + written(shown.value, unknown)
              : out_of_range);

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Uses the calculator as a blind user would, with the Orca screen reader, and checks
-what Orca says: the window title at start, a box's name when it takes the focus, the
-result after CALCOLO, the formula after a selection, an error's message.
+what Orca says: the window title at start, the chosen radio button, a box's name when
+it takes the focus, the result after CALCOLO, its menu from the keyboard, a zero operand,
+the formula after a selection, an error's message.
 
 usage: dbus-run-session -- orca_check.py PROGRAM WORK_DIR
 
@@ -23,7 +24,7 @@ import time
 TIME_LIMIT = 30  # seconds for each thing awaited; generous for sanitizer builds
 
 # Orca's focus line for a control: its name, then its role.
-FOCUS_LINE = re.compile(r" (push button|text|check box(?: not)? checked)\.$")
+FOCUS_LINE = re.compile(r"(push button|text|selected radio button)\.?$")
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?\{.*\}$", re.DOTALL)
 CONTINUED = " " * 18
 
@@ -237,10 +238,13 @@ class User:
             self.presses("Tab")
 
             def focus_line():
-                spoken = self.session.orca_log.spoken()
-                return next((s for s in spoken[self.heard:] if FOCUS_LINE.search(s)), None)
-            line = wait_until("a focus line", focus_line)
-            if line.startswith(name):
+                # The name and the role, which Orca may say in two utterances.
+                spoken = [s for s in self.session.orca_log.spoken()[self.heard:] if s.strip() != "tab"]
+                end = next((i for i, s in enumerate(spoken) if FOCUS_LINE.search(s)), None)
+                return None if end is None else (spoken[end], " ".join(spoken[max(end - 1, 0):end + 1]))
+            lines = wait_until("a focus line", focus_line)
+            line = next((line for line in lines if line.startswith(name)), None)
+            if line:
                 print(f"Orca: {line!r}")
                 return line
         raise Failure(f"Tab never reached {name!r}")
@@ -253,8 +257,9 @@ def check(session):
     user = User(session)
 
     user.hears("TORVANEL      VER. 1.0      GIUGNO 2000")
-    # VOLT, OHM and AMPERE say which one is selected.
-    user.hears("VOLT check box checked")
+    # VOLT, OHM and AMPERE: one choice of three, said as such.
+    user.hears("VOLT.")
+    user.hears("selected radio button")
 
     # V is the unknown at start: R and I in, CALCOLO, the voltage with its unit.
     resistance, current = 2, 3
@@ -266,10 +271,24 @@ def check(session):
     user.presses("space")
     user.hears(f"Tensione V (volt), risultato: {resistance * current} V")
 
-    # A selection: the formula now in use.
-    user.tabs_to("AMPERE check box not checked")
+    # The result's menu from the keyboard, and the copy confirmed aloud.
+    user.presses("shift+F10")
+    user.hears("Copia")
+    user.presses("Down", "Down", "Return")
+    user.hears(f"Calcolo copiato: V = R × I = {resistance} Ω × {current} A")
+
+    # A zero operand gives no result: said, as nothing on the screen changes.
+    user.tabs_to("Corrente I (ampere), input dati text")
+    user.presses("ctrl+a")
+    user.types("0")
+    user.tabs_to("CALCOLO push button")
     user.presses("space")
-    user.hears("Formula in uso: I = V / R")
+    user.hears("Nessun risultato: I è zero.")
+
+    # A selection: the formula now in use, and the boxes emptied.
+    user.tabs_to("AMPERE. not selected radio button")
+    user.presses("space")
+    user.hears("Formula in uso: I = V / R. Caselle dei dati svuotate.")
 
     # HELP: said to be shown, and the very next Tab reaches it.
     user.tabs_to("HELP push button")

@@ -1,11 +1,15 @@
 #include "gui/gui_fixture.hpp"
+#include "views/qt/translations.hpp"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+
+#include <memory>
 
 namespace torvanel {
 namespace {
@@ -36,6 +40,23 @@ TEST_F(ItalianUse, ResistorCodeAndMilliampereGiveTheVoltageWithItsUnit)
     EXPECT_TRUE(widget("OhmInput")->toolTip().startsWith("Esempi:"));
     click("OHM");
     EXPECT_EQ(result->toolTip(), "");
+}
+
+TEST_F(ItalianUse, QtsOwnMenuOfAnEntryBoxIsItalian)
+{
+    load_qt_translations(locale());
+    const std::unique_ptr<QMenu> menu(widget_as<QLineEdit>("OhmInput")->createStandardContextMenu());
+    load_qt_translations(QLocale::c());
+    QStringList entries;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            entries << action->text().remove('&');
+        }
+    }
+    EXPECT_EQ(entries.size(), 7);
+    for (const char* english : {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"}) {
+        EXPECT_FALSE(entries.contains(english)) << english << " in " << entries.join(", ").toStdString();
+    }
 }
 
 TEST_F(ItalianUse, CommaNumbersAndTheKeypadDecimalKey)

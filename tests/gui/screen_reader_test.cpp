@@ -2,6 +2,9 @@
 #include "views/qt/screen_reader.hpp"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
 #include <QTest>
 
 namespace torvanel {
@@ -35,7 +38,7 @@ TEST_F(Announcements, EachResultAndNewFormulaOnceWithQuantityAndUnit)
     type_into("VoltInput", "9,4");
     type_into("AmpereInput", "2m");
     click("CALCOLO");
-    // No result, nothing said: a zero, then a box that is no number (its message box speaks).
+    // No result: a zero is named; a box that is no number is left to its message box.
     type_into("AmpereInput", "0");
     click("CALCOLO");
     type_into("AmpereInput", "abc");
@@ -44,9 +47,42 @@ TEST_F(Announcements, EachResultAndNewFormulaOnceWithQuantityAndUnit)
     // A result with how it came about.
     const QString volts = "Tensione V (volt), risultato: 9,4 V. V = R × I = 4,7 kΩ × 2 mA = 9,4 V. P = V × I = 18,8 mW";
     EXPECT_EQ(announced,
-              QStringList({volts, volts, "Formula in uso: R = V / I",
+              QStringList({volts, volts, "Formula in uso: R = V / I. Caselle dei dati svuotate.",
                            "Resistenza R (ohm), risultato: 4,7 kΩ. R = V / I = 9,4 V / 2 mA = 4,7 kΩ. "
-                           "P = V × I = 18,8 mW. E12: 4,7 kΩ (valore standard). E24: 4,7 kΩ (valore standard)"}));
+                           "P = V × I = 18,8 mW. E12: 4,7 kΩ (valore standard). E24: 4,7 kΩ (valore standard)",
+                           "Nessun risultato: I è zero."}));
+}
+
+// The keyboard reaches what the mouse reaches, and each copy is confirmed aloud.
+TEST_F(Announcements, TheMenuKeyOpensTheResultsMenuAndEachCopyIsConfirmed)
+{
+    QTest::keyClick(widget("VOLT"), Qt::Key_C, Qt::ControlModifier);
+    type_into("OhmInput", "2");
+    type_into("AmpereInput", "3");
+    click("CALCOLO");
+    QTest::keyClick(widget("AmpereInput"), Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 3);
+    menu->actions()[2]->trigger(); // "Copia il calcolo"
+    menu->close();
+    EXPECT_EQ(announced.mid(0, 1), QStringList({"Nessun risultato da copiare."}));
+    EXPECT_TRUE(announced.last().startsWith("Calcolo copiato: V = R × I = 2 Ω × 3 A = 6 V. P = V × I = 18 W"))
+        << announced.last().toStdString();
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("V = R × I = 2 Ω × 3 A = 6 V\nP = V × I = 18 W"));
+}
+
+TEST_F(Announcements, AccessibleRolesAreAFrameAndOneChoiceOfThree)
+{
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&calculator->window());
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), calculator->window().windowTitle());
+    click("OHM");
+    for (const char* name : {"VOLT", "OHM", "AMPERE"}) {
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(widget(name));
+        EXPECT_EQ(button->role(), QAccessible::RadioButton) << name;
+        EXPECT_EQ(button->state().checked, std::string(name) == "OHM") << name;
+    }
 }
 
 TEST_F(Announcements, HelpShownAndHidden)

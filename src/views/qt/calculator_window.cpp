@@ -2,6 +2,7 @@
 
 #include "core/control_words.hpp"
 #include "core/value_descriptions.hpp"
+#include "views/qt/accessible_roles.hpp"
 #include "views/qt/focus_ring.hpp"
 #include "views/qt/held_text_box.hpp"
 #include "views/qt/qt_conversions.hpp"
@@ -48,6 +49,7 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host)
     : form_(form), host_(host), presentation_(form, host.decimal_separator()),
       screen_reader_(form, *this, host.decimal_separator())
 {
+    install_accessible_roles();
     const WindowDescription& description = calculator_window_description();
     setObjectName(to_qstring(description.name));
     setWindowTitle(to_qstring(description.title));
@@ -75,6 +77,9 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host)
     new FocusRing(*this);
     // Ctrl+C with nothing selected copies the result (the boxes ask for it themselves).
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, [this] { copy_latest_result(); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { open_result_menu(); });
+    }
     // The help box lies above the boxes it covers.
     widget_of(form_.TESTO)->raise();
     set_tab_order();
@@ -107,6 +112,8 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
                 return;
             }
             deferring_changes_ = true;
+            screen_reader_.hold();
+            presentation_.before_click();
             host_.click(model);
             show_pending(PaintFirst::Yes);
             // A selection button toggled itself; the model says which one is selected.
@@ -114,6 +121,10 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
             if (&model == &form_.CALCOLO) {
                 show_readings();
             }
+            if (const std::string words = presentation_.after_click(model); !words.empty() && !host_.has_ended()) {
+                screen_reader_.announce(to_qstring(words));
+            }
+            screen_reader_.release();
         });
     } else if (auto* text_box = dynamic_cast<HeldTextBox*>(widget)) {
         auto& box = static_cast<TextBox&>(control);

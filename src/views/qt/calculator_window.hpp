@@ -51,6 +51,7 @@ private:
     void show_selection();
     void fit_caption(QLabel& label, const ControlDescription& description);
     void copy_latest_result();
+    void open_result_menu();
     // A result's menu: copies as shown, with its unit, or the worked calculation.
     void add_result_menu(const Control& label, QWidget* widget);
 

@@ -6,6 +6,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QMenu>
 #include <QPushButton>
 
 // What the window adds to its controls' own look and keys: the checked selection
@@ -53,20 +56,47 @@ void CalculatorWindow::add_result_menu(const Control& label, QWidget* widget)
         auto* action = new QAction(to_qstring(entries[i].words), widget);
         action->setEnabled(entries[i].copies.has_value());
         connect(action, &QAction::triggered, this, [this, &label, i] {
-            if (const auto copied = presentation_.result_menu(label)[i].copies) {
-                QApplication::clipboard()->setText(to_qstring(*copied));
+            const auto entry = presentation_.result_menu(label)[i];
+            if (entry.copies) {
+                QApplication::clipboard()->setText(to_qstring(*entry.copies));
+                screen_reader_.announce(to_qstring(entry.announcement));
             }
         });
         widget->addAction(action);
     }
 }
 
+void CalculatorWindow::open_result_menu()
+{
+    // A result never takes the focus: the menu key opens the latest result's menu from
+    // wherever the focus is, and the focused control's own menu while there is none.
+    const Control* result = presentation_.latest_result_label();
+    QWidget* focused = QApplication::focusWidget();
+    if (result == nullptr) {
+        if (focused != nullptr) {
+            QContextMenuEvent opened(QContextMenuEvent::Keyboard, focused->rect().center(),
+                                     focused->mapToGlobal(focused->rect().center()));
+            QCoreApplication::sendEvent(focused, &opened);
+        }
+        return;
+    }
+    QWidget* label = widget_of(*result);
+    auto* menu = new QMenu(label);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(label->actions());
+    menu->popup(label->mapToGlobal(label->rect().bottomLeft()));
+    // Opened from the keyboard, its first entry is the current one, as a screen reader
+    // then says it.
+    menu->setActiveAction(menu->actions().value(0));
+}
+
 void CalculatorWindow::copy_latest_result()
 {
-    if (const auto copy = presentation_.copy_result()) {
-        QApplication::clipboard()->setText(to_qstring(copy->text));
-        screen_reader_.announce(to_qstring(copy->announcement));
+    const auto copy = presentation_.copy_result();
+    if (!copy.text.empty()) {
+        QApplication::clipboard()->setText(to_qstring(copy.text));
     }
+    screen_reader_.announce(to_qstring(copy.announcement));
 }
 
 } // namespace torvanel

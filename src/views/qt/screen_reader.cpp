@@ -6,6 +6,8 @@
 #include <QAccessibleObject>
 #include <QWidget>
 
+#include <utility>
+
 namespace torvanel {
 namespace {
 
@@ -56,8 +58,21 @@ void ScreenReader::shown(const Control& control, PropertyName property)
     }
 }
 
+void ScreenReader::release()
+{
+    held_ = false;
+    if (!waiting_.isEmpty()) {
+        announce(std::exchange(waiting_, QString()));
+    }
+}
+
 void ScreenReader::announce(const QString& words)
 {
+    if (held_) {
+        waiting_ += (waiting_.isEmpty() || waiting_.endsWith('.') ? QString() : QStringLiteral(".")) +
+                    (waiting_.isEmpty() ? QString() : QStringLiteral(" ")) + words;
+        return;
+    }
     words_ = words;
     // Shown again for every announcement: a screen reader speaks a notification
     // when it appears.

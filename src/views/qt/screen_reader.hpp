@@ -26,6 +26,11 @@ public:
     // The window has just shown this property's new value.
     void shown(const Control& control, PropertyName property);
     void announce(const QString& words);
+    // While held, what is announced waits and then goes out as one announcement: a
+    // notification's words are read when a screen reader gets to them, and a second
+    // set of words would replace the first before it is read.
+    void hold() { held_ = true; }
+    void release();
 
     // What the notification says now: the last words announced.
     const QString& words() const noexcept { return words_; }
@@ -40,6 +45,8 @@ private:
     QWidget& window_;
     char decimal_separator_;
     QString words_;
+    bool held_ = false;
+    QString waiting_;
     QAccessible::Id notification_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/control_words.hpp"
 #include "core/value_descriptions.hpp"
+#include "views/qt/accessible_roles.hpp"
 #include "views/qt/entry_box.hpp"
 #include "views/qt/help_box.hpp"
 #include "views/qt/qt_conversions.hpp"
@@ -36,12 +37,15 @@ QFont font_of(const FontDescription& description)
 QWidget* create_button(const Control& control, QWidget* parent)
 {
     const auto& button = static_cast<const Button&>(control);
-    auto* widget = new QPushButton(to_qstring(button.caption()), parent);
+    auto* widget = new QPushButton(parent);
+    // VOLT, OHM and AMPERE show which quantity is the unknown one by more than colour:
+    // checked, they look pressed and are the chosen radio button for assistive
+    // technology (marked before anything asks the button for its accessible side).
+    widget->setCheckable(button.description().unit != Unit::None);
+    widget->setProperty(kChoiceProperty, widget->isCheckable());
+    widget->setText(to_qstring(button.caption()));
     widget->setAccessibleName(to_qstring(accessible_name(button.description())));
     widget->setAccessibleDescription(to_qstring(control_purpose(button.description())));
-    // VOLT, OHM and AMPERE show which quantity is the unknown one by more than colour:
-    // checked, they look pressed and say so to assistive technology.
-    widget->setCheckable(button.description().unit != Unit::None);
     return widget;
 }
 

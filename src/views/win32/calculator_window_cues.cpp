@@ -86,9 +86,8 @@ void CalculatorWindow::fit_caption(Child& child)
 
 void CalculatorWindow::copy_latest_result()
 {
-    if (const auto copy = presentation_.copy_result()) {
-        copy_to_clipboard(window_, to_utf16(copy->text));
-    }
+    const auto copy = presentation_.copy_result();
+    copy_to_clipboard(window_, to_utf16(copy.text)); // an empty text leaves the clipboard alone
 }
 
 void CalculatorWindow::paint_focus_ring(HDC context) const

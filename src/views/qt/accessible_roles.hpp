@@ -1,0 +1,13 @@
+#pragma once
+
+namespace torvanel {
+
+// Gives assistive technology the roles a person would name: the window is a frame with
+// its title, and VOLT, OHM and AMPERE (checkable push buttons marked as choices) are
+// radio buttons, one of three chosen. Installed once, before the window is built.
+void install_accessible_roles();
+
+// Marks a checkable push button as one choice of a group.
+inline constexpr char kChoiceProperty[] = "torvanel_choice";
+
+} // namespace torvanel
