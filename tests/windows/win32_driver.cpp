@@ -1,11 +1,16 @@
-// Uses torvanel.exe as automation tools do: starts it, finds its window and controls
-// with the standard Win32 calls (by title and child-window id) and works them with
-// messages: WM_SETTEXT into the boxes, BM_CLICK on the buttons, WM_GETTEXT to read.
+// Uses torvanel.exe as automation tools and screen readers do: starts it, finds its
+// window and controls with the standard Win32 calls (by title and child-window id),
+// works them with messages (WM_SETTEXT into the boxes, BM_CLICK on the buttons,
+// WM_GETTEXT to read), reads names, roles and states through oleacc (MSAA) and hears
+// announcements as live-region events through SetWinEventHook.
 // usage: win32_driver PATH\TO\torvanel.exe   (expects an Italian locale: 4k7 × 2m = 9,4)
+#include "views/win32/accessible_control.hpp"
 #include "views/win32/control_ids.hpp"
 #include "views/win32/utf16.hpp"
 
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <cstdio>
 #include <string>
@@ -26,7 +31,7 @@ std::wstring window_text(HWND window)
 }
 
 enum class Act { None, Type, Paste, Click, ClickToMessage };
-enum class Look { Text, TextEnds, Enabled, Visible, Checked, MessageContains };
+enum class Look { Text, TextEnds, Enabled, Visible, Checked, MessageContains, Name, RoleState, Announced };
 
 struct Step {
     const char* what;
@@ -35,7 +40,7 @@ struct Step {
     const char* text;    // typed; for Paste, how many digits
     Look look;
     const char* looked_at; // the control whose state is checked
-    const char* expected;  // text, or "1"/"0" for Enabled, Visible and Checked
+    const char* expected;  // text, "1"/"0" for Enabled, Visible and Checked, "role[, checked]" for RoleState
 };
 
 constexpr Step kSteps[] = {
@@ -45,7 +50,19 @@ constexpr Step kSteps[] = {
     {"a resistor code", Act::Type, "OhmInput", "4k7", Look::Text, "OhmInput", "4k7"},
     {"a current in milliampere", Act::Type, "AmpereInput", "2m", Look::Enabled, "AmpereInput", "1"},
     {"4k7 by 2m", Act::Click, "CALCOLO", "", Look::Text, "VoltOutput", "9,4"},
+    {"the result is announced", Act::None, "", "", Look::Announced, "", "Tensione V (volt), risultato: 9,4 V. V = R"},
+    // What a screen reader reads of each kind of control.
+    {"an entry box's name", Act::None, "", "", Look::Name, "OhmInput", "Resistenza R (ohm), input dati"},
+    {"an entry box's role", Act::None, "", "", Look::RoleState, "OhmInput", "text"},
+    {"a result's name, with its unit", Act::None, "", "", Look::Name, "VoltOutput",
+     "Tensione V (volt), risultati: 9,4 V"},
+    {"the chosen quantity", Act::None, "", "", Look::RoleState, "VOLT", "radio button, checked"},
+    {"another quantity", Act::None, "", "", Look::RoleState, "AMPERE", "radio button"},
+    {"a push button", Act::None, "", "", Look::RoleState, "CALCOLO", "push button"},
+    {"the help box's name", Act::None, "", "", Look::Name, "TESTO", "Testo di aiuto"},
     {"the unknown's box is emptied", Act::None, "", "", Look::Text, "VoltInput", ""},
+    {"a zero operand", Act::Type, "AmpereInput", "0", Look::Text, "AmpereInput", "0"},
+    {"is said, though nothing shows it", Act::Click, "CALCOLO", "", Look::Announced, "", "Nessun risultato: I è zero."},
     {"a text that is no number", Act::Type, "AmpereInput", "abc", Look::Text, "AmpereInput", "abc"},
     {"is refused in a message", Act::ClickToMessage, "CALCOLO", "", Look::MessageContains, "",
      "Corrente I (ampere): il testo \"abc\" non è un numero."},
@@ -61,6 +78,57 @@ constexpr Step kSteps[] = {
 };
 
 int failures = 0;
+std::wstring last_announced; // the name of the object of the latest live-region change
+
+void CALLBACK heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    IAccessible* accessible = nullptr;
+    VARIANT which{};
+    if (SUCCEEDED(AccessibleObjectFromEvent(window, object, child, &accessible, &which))) {
+        BSTR name = nullptr;
+        if (SUCCEEDED(accessible->get_accName(which, &name)) && name != nullptr) {
+            last_announced = name;
+            SysFreeString(name);
+        }
+        accessible->Release();
+    }
+}
+
+// A control as MSAA gives it to a screen reader: name, or role and state.
+std::string accessible_look(HWND control, Look look)
+{
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), torvanel::win32::kIidAccessible,
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return "(no accessible object)";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    std::string seen;
+    if (look == Look::Name) {
+        BSTR name = nullptr;
+        if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
+            seen = to_utf8(name);
+            SysFreeString(name);
+        }
+    } else {
+        VARIANT role{};
+        VARIANT state{};
+        accessible->get_accRole(self, &role);
+        accessible->get_accState(self, &state);
+        const LONG r = role.vt == VT_I4 ? role.lVal : 0;
+        seen = r == ROLE_SYSTEM_RADIOBUTTON  ? "radio button"
+               : r == ROLE_SYSTEM_PUSHBUTTON ? "push button"
+               : r == ROLE_SYSTEM_TEXT       ? "text"
+                                             : "role " + std::to_string(r);
+        if (state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_CHECKED) != 0) {
+            seen += ", checked";
+        }
+    }
+    accessible->Release();
+    return seen;
+}
 
 void report(const char* what, bool passed, const std::string& seen)
 {
@@ -75,6 +143,11 @@ bool wait_until(Condition condition, DWORD milliseconds = 20000)
     while (GetTickCount64() < end) {
         if (condition()) {
             return true;
+        }
+        // Events from the program's hooks come as messages of this thread.
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
         }
         Sleep(20);
     }
@@ -136,6 +209,9 @@ int main(int argc, char* argv[])
     report("its title", to_utf8(window_text(window)) == title, to_utf8(window_text(window)));
 
     const auto control = [window](const char* name) { return GetDlgItem(window, control_id(name)); };
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, &heard,
+                    program.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
     for (const Step& step : kSteps) {
         std::string message;
         switch (step.act) {
@@ -179,7 +255,7 @@ int main(int argc, char* argv[])
         }
         }
         std::string seen;
-        HWND looked_at = step.look == Look::MessageContains ? nullptr : control(step.looked_at);
+        HWND looked_at = *step.looked_at == '\0' ? nullptr : control(step.looked_at);
         switch (step.look) {
         case Look::Text:
             seen = to_utf8(window_text(looked_at));
@@ -200,6 +276,15 @@ int main(int argc, char* argv[])
         case Look::MessageContains:
             seen = message;
             report(step.what, message.find(step.expected) != std::string::npos, seen);
+            continue;
+        case Look::Name:
+        case Look::RoleState:
+            seen = accessible_look(looked_at, step.look);
+            break;
+        case Look::Announced:
+            wait_until([&] { return to_utf8(last_announced).find(step.expected) != std::string::npos; }, 5000);
+            seen = to_utf8(last_announced);
+            report(step.what, seen.find(step.expected) != std::string::npos, seen);
             continue;
         }
         report(step.what, seen == step.expected, seen);

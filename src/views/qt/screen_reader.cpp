@@ -6,8 +6,6 @@
 #include <QAccessibleObject>
 #include <QWidget>
 
-#include <utility>
-
 namespace torvanel {
 namespace {
 
@@ -60,17 +58,14 @@ void ScreenReader::shown(const Control& control, PropertyName property)
 
 void ScreenReader::release()
 {
-    held_ = false;
-    if (!waiting_.isEmpty()) {
-        announce(std::exchange(waiting_, QString()));
+    if (const std::string words = queue_.release(); !words.empty()) {
+        announce(to_qstring(words));
     }
 }
 
 void ScreenReader::announce(const QString& words)
 {
-    if (held_) {
-        waiting_ += (waiting_.isEmpty() || waiting_.endsWith('.') ? QString() : QStringLiteral(".")) +
-                    (waiting_.isEmpty() ? QString() : QStringLiteral(" ")) + words;
+    if (queue_.add(words.toStdString()).empty()) {
         return;
     }
     words_ = words;

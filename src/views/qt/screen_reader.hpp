@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/announcement_queue.hpp"
 #include "core/control_model.hpp"
 
 #include <QAccessible>
@@ -26,10 +27,8 @@ public:
     // The window has just shown this property's new value.
     void shown(const Control& control, PropertyName property);
     void announce(const QString& words);
-    // While held, what is announced waits and then goes out as one announcement: a
-    // notification's words are read when a screen reader gets to them, and a second
-    // set of words would replace the first before it is read.
-    void hold() { held_ = true; }
+    // While held, what is announced waits and then goes out as one announcement.
+    void hold() { queue_.hold(); }
     void release();
 
     // What the notification says now: the last words announced.
@@ -45,8 +44,7 @@ private:
     QWidget& window_;
     char decimal_separator_;
     QString words_;
-    bool held_ = false;
-    QString waiting_;
+    AnnouncementQueue queue_;
     QAccessible::Id notification_;
 };
 

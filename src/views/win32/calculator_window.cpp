@@ -49,7 +49,10 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host, HINSTANCE instance)
                               CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
     create_children(instance);
     lay_out(GetDpiForWindow(window_));
-    form_.set_observer([this](const Control& control, PropertyName property) { show_property(control, property); });
+    form_.set_observer([this](const Control& control, PropertyName property) {
+        show_property(control, property);
+        announce(announcement(form_, control, property, host_.decimal_separator()));
+    });
 }
 
 CalculatorWindow::~CalculatorWindow()
@@ -91,7 +94,15 @@ CalculatorWindow::Child& CalculatorWindow::child_of(const Control& control)
 
 bool CalculatorWindow::take_key(const MSG& message)
 {
-    if (message.message != WM_KEYDOWN || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
+    const bool key = message.message == WM_KEYDOWN || message.message == WM_KEYUP || message.message == WM_SYSKEYDOWN ||
+                     message.message == WM_SYSKEYUP;
+    if (!key || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
+        return false;
+    }
+    if (open_menu_key(message)) {
+        return true;
+    }
+    if (message.message != WM_KEYDOWN) {
         return false;
     }
     if (message.wParam == VK_TAB) {
@@ -210,6 +221,9 @@ LRESULT CALLBACK CalculatorWindow::entry_box_procedure(HWND window, UINT message
     // The numeric keypad's decimal key types the locale's decimal separator: Italian
     // keyboards give '.' there, which would not read.
     auto* self = reinterpret_cast<CalculatorWindow*>(self_pointer);
+    if (LRESULT answer = 0; self->answer_accessibility(window, message, wparam, lparam, answer)) {
+        return answer;
+    }
     if (message == WM_KEYDOWN) {
         self->keypad_decimal_ = wparam == VK_DECIMAL;
     } else if (message == WM_CHAR && self->keypad_decimal_ && (wparam == L'.' || wparam == L',')) {
@@ -224,10 +238,13 @@ LRESULT CALLBACK CalculatorWindow::entry_box_procedure(HWND window, UINT message
 LRESULT CALLBACK CalculatorWindow::result_label_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                                           UINT_PTR, DWORD_PTR self_pointer)
 {
+    auto* self = reinterpret_cast<CalculatorWindow*>(self_pointer);
+    if (LRESULT answer = 0; self->answer_accessibility(window, message, wparam, lparam, answer)) {
+        return answer;
+    }
     const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
     if (message == WM_PAINT) {
         // The unit, drawn after the number: the caption itself stays the number.
-        auto* self = reinterpret_cast<CalculatorWindow*>(self_pointer);
         if (const Child* child = self->child_of(window); child != nullptr && GetWindowTextLengthW(window) > 0) {
             HDC context = GetDC(window);
             HGDIOBJ before = SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
@@ -275,13 +292,20 @@ HBRUSH CalculatorWindow::colour_child(HDC context, HWND window)
 
 void CalculatorWindow::clicked(Child& child)
 {
+    announcements_.hold();
+    presentation_.before_click();
     host_.click(static_cast<const Button&>(*child.control));
-    if (child.control == &form_.CALCOLO && !host_.has_ended()) {
+    if (host_.has_ended()) {
+        return;
+    }
+    if (child.control == &form_.CALCOLO) {
         // Each known box tells how its text was read.
         for (const auto& [box, reading] : presentation_.readings()) {
             set_description(child_of(*box), reading);
         }
     }
+    announce(presentation_.after_click(*child.control));
+    announce(announcements_.release());
 }
 
 void CalculatorWindow::hand_typing_to_host(Child& child)
@@ -370,6 +394,7 @@ void CalculatorWindow::show_result_menu(Child& child, POINT at)
     DestroyMenu(menu);
     if (choice >= 1 && choice <= entries.size() && entries[choice - 1].copies) {
         copy_to_clipboard(window_, with_crlf(*entries[choice - 1].copies));
+        announce(entries[choice - 1].announcement);
     }
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/announcement_queue.hpp"
 #include "core/host.hpp"
 #include "core/presentation.hpp"
+#include "views/win32/accessible_control.hpp"
 #include "views/win32/held_text_box.hpp"
 
 #include <windows.h>
@@ -52,6 +54,16 @@ private:
                                                 DWORD_PTR self);
     static LRESULT CALLBACK result_label_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                                    DWORD_PTR self);
+    static LRESULT CALLBACK button_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                             DWORD_PTR self);
+    // Answers a screen reader's WM_GETOBJECT and kAccessibleFactsMessage; true when it did.
+    bool answer_accessibility(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& answer);
+    AccessibleFacts facts_of(const Child& child) const;
+    // Tells a screen reader what changed away from the focus, in the words the Linux view
+    // uses: a live-region change of the announcement element, which carries them as its
+    // name, and a UI Automation notification where the system has one.
+    void announce(const std::string& words);
+    bool open_menu_key(const MSG& message);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_children(HINSTANCE instance);
     void lay_out(UINT dpi);
@@ -82,6 +94,8 @@ private:
     bool keypad_decimal_ = false;        // the key being typed is the keypad's decimal key
     HWND ringed_ = nullptr;              // the control the focus ring is around
     UINT dpi_ = 96;
+    HWND announcement_ = nullptr; // no size, never focused: only a screen reader meets it
+    AnnouncementQueue announcements_;
     Presentation presentation_;
 };
 

@@ -88,6 +88,7 @@ void CalculatorWindow::copy_latest_result()
 {
     const auto copy = presentation_.copy_result();
     copy_to_clipboard(window_, to_utf16(copy.text)); // an empty text leaves the clipboard alone
+    announce(copy.announcement);
 }
 
 void CalculatorWindow::paint_focus_ring(HDC context) const

@@ -5,8 +5,6 @@
 #include "views/win32/utf16.hpp"
 
 #include <commctrl.h>
-#include <initguid.h>
-#include <oleacc.h>
 
 #include <algorithm>
 
@@ -63,21 +61,6 @@ std::string shown_text_of(const Control& control)
     return std::string(control.description().caption_or_text);
 }
 
-// Names each control for assistive technology (MSAA and UI Automation read dynamic
-// annotations); a system without the service goes without.
-void annotate_names(const std::vector<std::pair<HWND, std::wstring>>& names)
-{
-    IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                reinterpret_cast<void**>(&services)))) {
-        return;
-    }
-    for (const auto& [window, name] : names) {
-        services->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
-    }
-    services->Release();
-}
-
 } // namespace
 
 void CalculatorWindow::create_children(HINSTANCE instance)
@@ -90,7 +73,6 @@ void CalculatorWindow::create_children(HINSTANCE instance)
     std::vector<Control*> controls(form_.controls().begin(), form_.controls().end());
     std::stable_partition(controls.begin(), controls.end(),
                           [this](const Control* control) { return control == &form_.TESTO; });
-    std::vector<std::pair<HWND, std::wstring>> names;
     children_.reserve(controls.size()); // the text boxes keep references to their entries
     for (Control* control : controls) {
         const ControlDescription& description = control->description();
@@ -114,6 +96,8 @@ void CalculatorWindow::create_children(HINSTANCE instance)
             SetWindowSubclass(child, &CalculatorWindow::entry_box_procedure, 1, reinterpret_cast<DWORD_PTR>(this));
         } else if (description.kind == ControlKind::Label && description.unit != Unit::None) {
             SetWindowSubclass(child, &CalculatorWindow::result_label_procedure, 1, reinterpret_cast<DWORD_PTR>(this));
+        } else if (description.kind == ControlKind::Button) {
+            SetWindowSubclass(child, &CalculatorWindow::button_procedure, 1, reinterpret_cast<DWORD_PTR>(this));
         }
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
@@ -122,9 +106,9 @@ void CalculatorWindow::create_children(HINSTANCE instance)
         tool.uId = reinterpret_cast<UINT_PTR>(child);
         tool.lpszText = LPSTR_TEXTCALLBACKW;
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        names.emplace_back(child, to_utf16(accessible_name(description)));
     }
-    annotate_names(names);
+    announcement_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, window_,
+                                    nullptr, instance, nullptr);
     for (Child& child : children_) {
         for (PropertyName property : {PropertyName::Text, PropertyName::Caption, PropertyName::Enabled,
                                       PropertyName::Visible, PropertyName::Background}) {

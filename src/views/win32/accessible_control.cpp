@@ -1,0 +1,186 @@
+#include "views/win32/accessible_control.hpp"
+
+namespace torvanel::win32 {
+namespace {
+
+bool is_self(const VARIANT& child)
+{
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+HRESULT answer(const std::wstring& text, BSTR* out)
+{
+    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+// The system's proxy for a standard control, with what this program knows better
+// answered first. Everything else goes to the proxy.
+class AccessibleControl final : public IAccessible {
+public:
+    AccessibleControl(HWND control, IAccessible* proxy) : control_(control), proxy_(proxy) {}
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
+    {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        if (IsEqualIID(id, kIidUnknown) || IsEqualIID(id, kIidDispatch) || IsEqualIID(id, kIidAccessible)) {
+            *object = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return proxy_->QueryInterface(id, object); // IEnumVARIANT, IOleWindow: the proxy's
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) {
+            proxy_->Release();
+            delete this;
+        }
+        return static_cast<ULONG>(left);
+    }
+
+    // IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return proxy_->GetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override
+    {
+        return proxy_->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override
+    {
+        return proxy_->GetIDsOfNames(id, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* argument) override
+    {
+        return proxy_->Invoke(member, id, locale, flags, parameters, result, exception, argument);
+    }
+
+    // IAccessible: what the program knows
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
+    {
+        const AccessibleFacts told = facts();
+        return is_self(child) && !told.name.empty() ? answer(told.name, name) : proxy_->get_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
+    {
+        const AccessibleFacts told = facts();
+        return is_self(child) && !told.description.empty() ? answer(told.description, description)
+                                                           : proxy_->get_accDescription(child, description);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
+    {
+        const AccessibleFacts told = facts();
+        if (!is_self(child) || told.role == 0) {
+            return proxy_->get_accRole(child, role);
+        }
+        role->vt = VT_I4;
+        role->lVal = told.role;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
+    {
+        const HRESULT result = proxy_->get_accState(child, state);
+        const AccessibleFacts told = facts();
+        if (SUCCEEDED(result) && is_self(child) && state->vt == VT_I4 && told.checkable) {
+            state->lVal = (state->lVal & ~STATE_SYSTEM_CHECKED) | (told.checked ? STATE_SYSTEM_CHECKED : 0);
+        }
+        return result;
+    }
+
+    // IAccessible: the proxy's
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return proxy_->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override { return proxy_->get_accChildCount(count); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** dispatch) override
+    {
+        return proxy_->get_accChild(child, dispatch);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
+    {
+        return proxy_->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override
+    {
+        return proxy_->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override
+    {
+        return proxy_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override
+    {
+        return proxy_->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return proxy_->get_accFocus(child); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override
+    {
+        return proxy_->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
+    {
+        return proxy_->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG how, VARIANT child) override { return proxy_->accSelect(how, child); }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override
+    {
+        return proxy_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override
+    {
+        return proxy_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG left, LONG top, VARIANT* child) override
+    {
+        return proxy_->accHitTest(left, top, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override { return proxy_->accDoDefaultAction(child); }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override
+    {
+        return proxy_->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
+    {
+        return proxy_->put_accValue(child, value);
+    }
+
+private:
+    ~AccessibleControl() = default;
+
+    // Asked of the window each time: what it shows changes, and a screen reader may
+    // keep the object after the window is gone.
+    AccessibleFacts facts() const
+    {
+        AccessibleFacts told;
+        if (IsWindow(control_)) {
+            SendMessageW(control_, kAccessibleFactsMessage, 0, reinterpret_cast<LPARAM>(&told));
+        }
+        return told;
+    }
+
+    HWND control_;
+    IAccessible* proxy_;
+    LONG references_ = 1;
+};
+
+} // namespace
+
+LRESULT accessible_object(HWND control, WPARAM wparam, LPARAM lparam)
+{
+    if (static_cast<DWORD>(lparam) != static_cast<DWORD>(OBJID_CLIENT)) {
+        return 0;
+    }
+    IAccessible* proxy = nullptr;
+    if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&proxy)))) {
+        return 0;
+    }
+    auto* object = new AccessibleControl(control, proxy);
+    const LRESULT result = LresultFromObject(kIidAccessible, wparam, static_cast<IAccessible*>(object));
+    object->Release();
+    return result;
+}
+
+} // namespace torvanel::win32

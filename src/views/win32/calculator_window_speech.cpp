@@ -1,0 +1,141 @@
+#include "views/win32/calculator_window.hpp"
+
+#include "core/control_words.hpp"
+#include "core/value_descriptions.hpp"
+#include "views/win32/utf16.hpp"
+
+#include <commctrl.h>
+
+// What the window tells a screen reader: each control's name, role and state (the
+// system's proxy with what only the program knows), and announcements.
+namespace torvanel::win32 {
+namespace {
+
+// UI Automation's notification, looked up when first needed: the program still starts
+// where the system has none. The provider is an IRawElementProviderSimple.
+struct UiaNotifier {
+    using HostProvider = HRESULT(WINAPI*)(HWND, IUnknown**);
+    using RaiseNotification = HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR);
+    HostProvider host_provider = nullptr;
+    RaiseNotification raise = nullptr;
+
+    UiaNotifier()
+    {
+        if (HMODULE uia = LoadLibraryW(L"uiautomationcore.dll")) {
+            host_provider =
+                reinterpret_cast<HostProvider>(reinterpret_cast<void*>(GetProcAddress(uia, "UiaHostProviderFromHwnd")));
+            raise = reinterpret_cast<RaiseNotification>(
+                reinterpret_cast<void*>(GetProcAddress(uia, "UiaRaiseNotificationEvent")));
+        }
+    }
+    void notify(HWND window, const std::wstring& words) const
+    {
+        constexpr int kActionCompleted = 2;
+        constexpr int kImportantMostRecent = 1;
+        IUnknown* provider = nullptr;
+        if (host_provider == nullptr || raise == nullptr || FAILED(host_provider(window, &provider))) {
+            return;
+        }
+        BSTR text = SysAllocString(words.c_str());
+        BSTR activity = SysAllocString(L"TORVANEL");
+        raise(provider, kActionCompleted, kImportantMostRecent, text, activity);
+        SysFreeString(text);
+        SysFreeString(activity);
+        provider->Release();
+    }
+};
+
+} // namespace
+
+LRESULT CALLBACK CalculatorWindow::button_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                                    DWORD_PTR self_pointer)
+{
+    LRESULT answer = 0;
+    if (reinterpret_cast<CalculatorWindow*>(self_pointer)
+            ->answer_accessibility(window, message, wparam, lparam, answer)) {
+        return answer;
+    }
+    return DefSubclassProc(window, message, wparam, lparam);
+}
+
+bool CalculatorWindow::answer_accessibility(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& answer)
+{
+    const Child* child = child_of(window);
+    if (child == nullptr) {
+        return false;
+    }
+    if (message == WM_GETOBJECT) {
+        answer = accessible_object(window, wparam, lparam);
+        return answer != 0;
+    }
+    if (message == kAccessibleFactsMessage) {
+        *reinterpret_cast<AccessibleFacts*>(lparam) = facts_of(*child);
+        answer = 1;
+        return true;
+    }
+    return false;
+}
+
+AccessibleFacts CalculatorWindow::facts_of(const Child& child) const
+{
+    const ControlDescription& description = child.control->description();
+    AccessibleFacts facts;
+    facts.description = child.description;
+    switch (description.kind) {
+    case ControlKind::TextBox:
+        // Named as on Linux; the proxy would name a box after the static text before it.
+        facts.name = to_utf16(accessible_name(description));
+        break;
+    case ControlKind::Button:
+        facts.description = to_utf16(control_purpose(description));
+        facts.role = ROLE_SYSTEM_PUSHBUTTON;
+        if (description.unit != Unit::None) {
+            // One choice of three: pressing the chosen one again leaves it chosen.
+            facts.role = ROLE_SYSTEM_RADIOBUTTON;
+            facts.checkable = true;
+            facts.checked = presentation_.shows_chosen(*child.control);
+        }
+        break;
+    case ControlKind::Label:
+        if (description.unit != Unit::None) {
+            // The row and column, then the result with its unit.
+            const std::string& caption = static_cast<const Label&>(*child.control).Caption.get();
+            facts.name = to_utf16(result_label_description(
+                description, result_description(caption, host_.decimal_separator(), description.unit)));
+        }
+        break;
+    }
+    return facts;
+}
+
+void CalculatorWindow::announce(const std::string& words)
+{
+    const std::string now = announcements_.add(words);
+    if (now.empty() || !IsWindowVisible(window_)) {
+        return;
+    }
+    static const UiaNotifier uia;
+    const std::wstring spoken = to_utf16(now);
+    SetWindowTextW(announcement_, spoken.c_str());
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, announcement_, OBJID_CLIENT, CHILDID_SELF);
+    uia.notify(window_, spoken);
+}
+
+bool CalculatorWindow::open_menu_key(const MSG& message)
+{
+    // The menu key and Shift+F10 open the latest result's menu from anywhere in the
+    // window (a result never takes the focus); the focused control's own while there is
+    // none. Their release is taken too, or the control would open its menu after ours.
+    const bool menu_key =
+        message.wParam == VK_APPS || (message.wParam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000) != 0);
+    const Control* result = presentation_.latest_result_label();
+    if (!menu_key || result == nullptr) {
+        return false;
+    }
+    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+        show_result_menu(child_of(*result), POINT{-1, -1});
+    }
+    return true;
+}
+
+} // namespace torvanel::win32
