@@ -18,21 +18,29 @@
 namespace torvanel::testing {
 
 // The "C" numeric conventions for this thread while it lives, whatever locale the
-// application set: strtod and printf then use '.' as a user's locale may not.
+// application set: strtod and printf then use '.' as a user's locale may not. A
+// Windows test program never leaves the "C" locale.
 class CNumericLocale {
 public:
+#ifdef _WIN32
+    CNumericLocale() = default;
+    ~CNumericLocale() {} // NOLINT: held for its lifetime, as elsewhere
+#else
     CNumericLocale() : c_(newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr))), previous_(uselocale(c_)) {}
     ~CNumericLocale()
     {
         uselocale(previous_);
         freelocale(c_);
     }
+#endif
     CNumericLocale(const CNumericLocale&) = delete;
     CNumericLocale& operator=(const CNumericLocale&) = delete;
 
+#ifndef _WIN32
 private:
     locale_t c_;
     locale_t previous_;
+#endif
 };
 
 // printf's 15 significant digits, then the given separator: "%.15G" writes the same

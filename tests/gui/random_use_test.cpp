@@ -1,5 +1,5 @@
 #include "gui/gui_fixture.hpp"
-#include "reference_reading.hpp"
+#include "random_use_oracle.hpp"
 #include "test_seed.hpp"
 
 #include <QApplication>
@@ -17,104 +17,13 @@
 namespace torvanel {
 namespace {
 
+using testing::expected_calculation;
 using testing::GuiTest;
-
-constexpr std::array<const char*, 3> kInputs{"VoltInput", "OhmInput", "AmpereInput"};
-constexpr std::array<const char*, 3> kOutputs{"VoltOutput", "OhmOutput", "AmpereOutput"};
-constexpr std::array<const char*, 3> kFormulas{"V = R * I", "R = V / I", "I = V / R"};
-constexpr std::array<const char*, 7> kButtons{"VOLT", "OHM", "AMPERE", "CALCOLO", "HELP", "exithelp", "Fine"};
-
-constexpr std::array<Unit, 3> kUnits{Unit::Volt, Unit::Ohm, Unit::Ampere};
-
-// What CALCOLO must leave, worked out from the texts alone.
-struct Outcome {
-    std::array<std::string, 3> texts;
-    std::string result;
-    bool error = false;
-};
-
-Outcome expected_calculation(std::array<std::string, 3> texts, std::size_t unknown, char separator)
-{
-    Outcome outcome;
-    for (std::string& text : texts) {
-        if (text.empty()) {
-            text = "0";
-        }
-    }
-    outcome.texts = texts;
-    std::array<double, 2> operands{};
-    std::size_t next = 0;
-    for (std::size_t row = 0; row < 3; ++row) {
-        if (row == unknown) {
-            continue;
-        }
-        if (texts[row].size() > 300) {
-            ADD_FAILURE() << "random texts are short";
-        }
-        const testing::ReferenceReading reading = testing::reference_reading(texts[row], separator, kUnits[row]);
-        if (reading.problem != NumberProblem::None) {
-            outcome.error = true;
-            return outcome;
-        }
-        operands[next++] = reading.value;
-    }
-    if (operands[0] == 0 || operands[1] == 0) {
-        return outcome;
-    }
-    outcome.texts[unknown] = "";
-    const double result = unknown == 0 ? operands[0] * operands[1] : operands[0] / operands[1];
-    if (!std::isfinite(result)) {
-        outcome.error = true;
-        return outcome;
-    }
-    outcome.result = testing::reference_text(result, separator);
-    return outcome;
-}
-
-// Mostly numbers as a user writes them, with the locale's separator; otherwise a
-// jumble of digits, both separators, signs, exponents, letters, blanks and
-// characters beyond ASCII; sometimes nothing.
-QString random_text(std::mt19937_64& random, char separator)
-{
-    static const QString kJumble = QStringLiteral("0123456789.,+-eE  axZkmMR\u00b5VA\u00e0\u20ac\u03a9");
-    static const QStringList kSuffixes{"k",   "m", "M",     "\u00b5", " mA",     "V",     " k\u03a9",
-                                       "ohm", "A", " volt", "ma",     " Ampere", " volts"};
-    std::uniform_int_distribution<int> percent(0, 99);
-    std::uniform_int_distribution<int> digit('0', '9');
-    auto digits = [&](int count) {
-        QString text;
-        for (int i = 0; i < count; ++i) {
-            text += QChar(digit(random));
-        }
-        return text;
-    };
-    QString text;
-    if (percent(random) < 65) {
-        std::uniform_int_distribution<int> length(1, 4);
-        if (percent(random) < 15) {
-            text += percent(random) < 50 ? '-' : '+';
-        }
-        text += digits(length(random));
-        if (percent(random) < 40) {
-            text += QChar(separator) + digits(length(random));
-        }
-        if (percent(random) < 15) {
-            text += percent(random) < 50 ? QStringLiteral("E") : QStringLiteral("e-");
-            text += digits(length(random) % 3 + 1);
-        }
-        if (percent(random) < 25) {
-            std::uniform_int_distribution<qsizetype> suffix(0, kSuffixes.size() - 1);
-            text += kSuffixes[suffix(random)];
-        }
-        return text;
-    }
-    std::uniform_int_distribution<int> length(0, 8);
-    std::uniform_int_distribution<qsizetype> pick(0, kJumble.size() - 1);
-    for (int i = length(random); i > 0; --i) {
-        text += kJumble[pick(random)];
-    }
-    return text;
-}
+using testing::kButtons;
+using testing::kFormulas;
+using testing::kInputs;
+using testing::kOutputs;
+using testing::Outcome;
 
 // Key by key, as typed; QTest::keyClicks handles only ASCII.
 void type_characters(QWidget* box, const QString& text)
@@ -253,7 +162,8 @@ TEST_F(RandomUse, HundredThousandEventsKeepTheWindowConsistent)
                 QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClick(box, Qt::Key_Delete);
             }
-            type_characters(box, random_text(random, calculator->host().decimal_separator()));
+            type_characters(
+                box, QString::fromStdString(testing::random_text(random, calculator->host().decimal_separator())));
         } else if (roll < 95) {
             QWidget* focused = QApplication::focusWidget();
             QTest::keyClick(focused != nullptr ? focused : &calculator->window(), Qt::Key_Tab);
