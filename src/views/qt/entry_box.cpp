@@ -28,8 +28,11 @@ void EntryBox::display(const std::string& text, bool read_only)
 
 std::string EntryBox::with_selection_replaced(std::string_view inserted) const
 {
+    // The inserted text is already UTF-8 and may be megabytes: only the box's own is converted.
     const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
-    return QString(text()).replace(start, selectedText().size(), to_qstring(inserted)).toStdString();
+    const QString shown = text();
+    return shown.left(start).toStdString() + std::string(inserted) +
+           shown.mid(start + selectedText().size()).toStdString();
 }
 
 bool EntryBox::event(QEvent* event)

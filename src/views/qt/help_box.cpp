@@ -27,10 +27,11 @@ void HelpBox::display(const std::string& text, bool read_only)
 
 std::string HelpBox::with_selection_replaced(std::string_view inserted) const
 {
+    // The inserted text is already UTF-8 and may be megabytes: only the box's own is converted.
     const QTextCursor cursor = textCursor();
-    return toPlainText()
-        .replace(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart(), to_qstring(inserted))
-        .toStdString();
+    const QString shown = toPlainText();
+    return shown.left(cursor.selectionStart()).toStdString() + std::string(inserted) +
+           shown.mid(cursor.selectionEnd()).toStdString();
 }
 
 bool HelpBox::event(QEvent* event)

@@ -3,6 +3,7 @@
 #include "views/win32/clipboard.hpp"
 #include "views/win32/utf16.hpp"
 
+#include <algorithm>
 #include <optional>
 
 namespace torvanel::win32 {
@@ -99,7 +100,10 @@ std::string HeldTextBox::with_selection_replaced(std::string_view inserted) cons
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return to_utf8(window_text(edit_).replace(start, end - start, to_utf16(inserted)));
+    // The inserted text is already UTF-8 and may be megabytes: only the box's own is converted.
+    const std::wstring shown = window_text(edit_);
+    return to_utf8(std::wstring_view(shown).substr(0, start)) + std::string(inserted) +
+           to_utf8(std::wstring_view(shown).substr(std::min<std::size_t>(end, shown.size())));
 }
 
 bool HeldTextBox::can_undo() const
