@@ -73,7 +73,8 @@ bool HeldText::step(bool back)
     }
     std::string text = std::move(*from);
     from.reset();
-    (back ? redo_text_ : undo_text_) = full_text();
+    // Undo past the editor's own history keeps what it could still have redone.
+    (back ? redo_text_ : undo_text_) = back && !held_ ? editor_.newest_text() : full_text();
     set_whole(std::move(text));
     tell_user_edited();
     return true;

@@ -23,6 +23,9 @@ public:
     virtual std::string with_selection_replaced(std::string_view inserted) const = 0;
     virtual bool can_undo() const = 0;
     virtual bool can_redo() const = 0;
+    // The text the editor's own redo history ends at (it may redo all of it to tell):
+    // what redo must bring back once undo has gone past it.
+    virtual std::string newest_text() { return shown_text(); }
     virtual bool has_selection() const = 0;
     virtual void copy_to_clipboard(const std::string& text) = 0;
 };

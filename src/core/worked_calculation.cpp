@@ -128,8 +128,10 @@ std::optional<WorkedCalculation> worked_calculation(const Form& form, char decim
              : out_of_range);
     const double volts = unknown == Unit::Volt ? shown.value : *a;
     const double amperes = unknown == Unit::Ampere ? shown.value : *b;
-    worked.power =
-        "P = V × I" + (writable(volts * amperes) ? " = " + written(volts * amperes, Unit::Watt) : out_of_range);
+    // A product of two values that are not zero is not zero either, unless it underflowed.
+    const double watts = volts * amperes;
+    const bool power_writable = writable(watts) && (watts != 0 || volts == 0 || amperes == 0);
+    worked.power = "P = V × I" + (power_writable ? " = " + written(watts, Unit::Watt) : out_of_range);
     if (unknown == Unit::Ohm && shown.value > 0) {
         worked.standard_values = standard_neighbours(shown.value, 12, decimal_separator) + "\n" +
                                  standard_neighbours(shown.value, 24, decimal_separator);

@@ -49,6 +49,9 @@ TEST(WorkedCalculation, ShowsTheValuesAsReadThePowerAndTheStandardResistors)
          "P = V × I: fuori dall'intervallo dei numeri rappresentabili",
          "E12: 1 Ω (valore standard)\nE24: 1 Ω (valore standard)"},
         {&Form::OHM, "1E-300", "", "1E300", "R = V / I = 1E-300 V / 1E+300 A = 0 Ω", "P = V × I = 1 W", ""},
+        {&Form::OHM, "1E-200", "", "1E-200", "R = V / I = 1E-200 V / 1E-200 A = 1 Ω",
+         "P = V × I: fuori dall'intervallo dei numeri rappresentabili",
+         "E12: 1 Ω (valore standard)\nE24: 1 Ω (valore standard)"},
         {&Form::OHM, "1E-300", "", "1E10", "R = V / I: fuori dall'intervallo dei numeri rappresentabili",
          "P = V × I = 1E-290 W",
          "E12: fuori dall'intervallo dei numeri rappresentabili\n"

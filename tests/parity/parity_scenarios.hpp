@@ -79,6 +79,12 @@ inline const std::vector<Scenario>& scenarios()
              {Act::Paste, "AmpereInput", "#25000", Look::Text, "AmpereInput", "#25000"},
              {Act::Type, "AmpereInput", "9", Look::Text, "AmpereInput", "9"},
              {Act::Undo, "AmpereInput", "", Look::Text, "AmpereInput", "#25000"},
+             // Undo past typing and back into the held text; redo keeps all that was typed.
+             {Act::Type, "AmpereInput", "a"},
+             {Act::Type, "AmpereInput", "b", Look::Text, "AmpereInput", "ab"},
+             {Act::Undo, "AmpereInput", ""},
+             {Act::Undo, "AmpereInput", ""},
+             {Act::Redo, "AmpereInput", "", Look::Text, "AmpereInput", "ab"},
          }},
         {"SelectCalculateAndCopy",
          {

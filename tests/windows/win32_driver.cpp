@@ -214,6 +214,9 @@ int main(int argc, char* argv[])
                     program.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
     for (const Step& step : kSteps) {
         std::string message;
+        if (step.act != Act::None) {
+            last_announced.clear(); // what an action makes heard, not what came before it
+        }
         switch (step.act) {
         case Act::None:
             break;

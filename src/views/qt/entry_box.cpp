@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QSignalBlocker>
 
 #include <limits>
 
@@ -24,6 +25,15 @@ void EntryBox::display(const std::string& text, bool read_only)
 {
     setReadOnly(read_only);
     setText(to_qstring(text)); // the caret goes to the end
+}
+
+std::string EntryBox::newest_text()
+{
+    const QSignalBlocker not_the_user(this);
+    while (isRedoAvailable()) {
+        redo();
+    }
+    return text().toStdString();
 }
 
 std::string EntryBox::with_selection_replaced(std::string_view inserted) const
@@ -81,7 +91,9 @@ void EntryBox::dropEvent(QDropEvent* event)
         const int position = cursorPositionAt(event->position().toPoint());
         deselect();
         setCursorPosition(position);
-        insert_or_hold(dropped);
+        if (!insert_or_hold(dropped)) {
+            insert(dropped); // long in UTF-16 units, yet short in characters
+        }
         event->acceptProposedAction();
         return;
     }

@@ -29,6 +29,7 @@ protected:
     std::string with_selection_replaced(std::string_view inserted) const override;
     bool can_undo() const override { return isUndoAvailable(); }
     bool can_redo() const override { return isRedoAvailable(); }
+    std::string newest_text() override;
     bool has_selection() const override { return hasSelectedText(); }
 
 private:

@@ -28,6 +28,7 @@ protected:
     std::string with_selection_replaced(std::string_view inserted) const override;
     bool can_undo() const override { return document()->isUndoAvailable(); }
     bool can_redo() const override { return document()->isRedoAvailable(); }
+    std::string newest_text() override;
     bool has_selection() const override { return textCursor().hasSelection(); }
 };
 

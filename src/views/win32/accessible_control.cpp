@@ -31,7 +31,10 @@ public:
             AddRef();
             return S_OK;
         }
-        return proxy_->QueryInterface(id, object); // IEnumVARIANT, IOleWindow: the proxy's
+        // Only these: the proxy's other interfaces (its service provider among them) would
+        // let a client take this object for the proxy and read the proxy's answers.
+        *object = nullptr;
+        return E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
     ULONG STDMETHODCALLTYPE Release() override
@@ -44,20 +47,17 @@ public:
         return static_cast<ULONG>(left);
     }
 
-    // IDispatch
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return proxy_->GetTypeInfoCount(count); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override
+    // IDispatch: none; through the proxy's, a late-bound client would read the proxy's answers.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
     {
-        return proxy_->GetTypeInfo(index, locale, info);
+        *count = 0;
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override
     {
-        return proxy_->GetIDsOfNames(id, names, count, locale, ids);
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS* parameters,
-                                     VARIANT* result, EXCEPINFO* exception, UINT* argument) override
-    {
-        return proxy_->Invoke(member, id, locale, flags, parameters, result, exception, argument);
+        return E_NOTIMPL;
     }
 
     // IAccessible: what the program knows
