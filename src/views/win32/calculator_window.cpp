@@ -14,19 +14,6 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"TORVANEL";
 
-// Windows' line ends for a text put on its clipboard.
-std::wstring with_crlf(const std::string& text)
-{
-    std::wstring lines;
-    for (wchar_t c : to_utf16(text)) {
-        if (c == L'\n') {
-            lines += L'\r';
-        }
-        lines += c;
-    }
-    return lines;
-}
-
 } // namespace
 
 CalculatorWindow::CalculatorWindow(Form& form, Host& host, HINSTANCE instance)
@@ -232,6 +219,11 @@ LRESULT CALLBACK CalculatorWindow::entry_box_procedure(HWND window, UINT message
     if (Child* child = self->child_of(window); child != nullptr && child->text->handle(message, wparam)) {
         return 0;
     }
+    if (Child* child = self->child_of(window);
+        child != nullptr && message == WM_CONTEXTMENU &&
+        child->text->context_menu(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))})) {
+        return 0;
+    }
     return DefSubclassProc(window, message, wparam, lparam);
 }
 
@@ -375,27 +367,6 @@ void CalculatorWindow::set_description(Child& child, const std::string& descript
 {
     child.description = to_utf16(description);
     SendMessageW(tooltip_, TTM_UPDATE, 0, 0);
-}
-
-void CalculatorWindow::show_result_menu(Child& child, POINT at)
-{
-    if (at.x == -1 && at.y == -1) { // from the keyboard: at the label
-        RECT place{};
-        GetWindowRect(child.window, &place);
-        at = POINT{place.left, place.bottom};
-    }
-    const auto entries = presentation_.result_menu(*child.control);
-    HMENU menu = CreatePopupMenu();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        AppendMenuW(menu, MF_STRING | (entries[i].copies ? 0 : MF_GRAYED), i + 1, to_utf16(entries[i].words).c_str());
-    }
-    const auto choice = static_cast<std::size_t>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr));
-    DestroyMenu(menu);
-    if (choice >= 1 && choice <= entries.size() && entries[choice - 1].copies) {
-        copy_to_clipboard(window_, with_crlf(*entries[choice - 1].copies));
-        announce(entries[choice - 1].announcement);
-    }
 }
 
 } // namespace torvanel::win32

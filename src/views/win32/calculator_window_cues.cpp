@@ -5,8 +5,24 @@
 #include "views/win32/utf16.hpp"
 
 // What the window adds to its controls' own look and keys: the focus ring, the checked
-// selection button, result captions fitted to their labels, Ctrl+C for the result.
+// selection button, result captions fitted to their labels, Ctrl+C and the menu of a result.
 namespace torvanel::win32 {
+namespace {
+
+// Windows' line ends for a text put on its clipboard.
+std::wstring with_crlf(const std::string& text)
+{
+    std::wstring lines;
+    for (wchar_t c : to_utf16(text)) {
+        if (c == L'\n') {
+            lines += L'\r';
+        }
+        lines += c;
+    }
+    return lines;
+}
+
+} // namespace
 
 RECT CalculatorWindow::ring_around(HWND control) const
 {
@@ -103,6 +119,27 @@ void CalculatorWindow::paint_focus_ring(HDC context) const
             FrameRect(context, &line, blue);
         }
         DeleteObject(blue);
+    }
+}
+
+void CalculatorWindow::show_result_menu(Child& child, POINT at)
+{
+    if (at.x == -1 && at.y == -1) { // from the keyboard: at the label
+        RECT place{};
+        GetWindowRect(child.window, &place);
+        at = POINT{place.left, place.bottom};
+    }
+    const auto entries = presentation_.result_menu(*child.control);
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        AppendMenuW(menu, MF_STRING | (entries[i].copies ? 0 : MF_GRAYED), i + 1, to_utf16(entries[i].words).c_str());
+    }
+    const auto choice = static_cast<std::size_t>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr));
+    DestroyMenu(menu);
+    if (choice >= 1 && choice <= entries.size() && entries[choice - 1].copies) {
+        copy_to_clipboard(window_, with_crlf(*entries[choice - 1].copies));
+        announce(entries[choice - 1].announcement);
     }
 }
 

@@ -74,6 +74,31 @@ bool HeldTextBox::handle(UINT message, WPARAM wparam)
     return held_.command(*command, text);
 }
 
+bool HeldTextBox::context_menu(POINT at)
+{
+    if (!holds_text()) {
+        return false;
+    }
+    if (at.x == -1 && at.y == -1) { // from the keyboard: at the box
+        RECT place{};
+        GetWindowRect(edit_, &place);
+        at = POINT{place.left, place.bottom};
+    }
+    const auto entries = held_.held_menu();
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        AppendMenuW(menu, MF_STRING | (entries[i].enabled ? 0 : MF_GRAYED), i + 1, to_utf16(entries[i].words).c_str());
+    }
+    const auto choice =
+        static_cast<std::size_t>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, edit_, nullptr));
+    DestroyMenu(menu);
+    if (choice >= 1 && choice <= entries.size()) {
+        const BoxCommand command = entries[choice - 1].command;
+        held_.command(command, command == BoxCommand::Paste ? to_utf8(clipboard_text(edit_)) : std::string());
+    }
+    return true;
+}
+
 std::size_t HeldTextBox::shown_length() const
 {
     return static_cast<std::size_t>(GetWindowTextLengthW(edit_));

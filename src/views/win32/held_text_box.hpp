@@ -28,6 +28,9 @@ public:
     bool handle(UINT message, WPARAM wparam);
     // The box told its parent that the user changed its text.
     void edited() { held_.edited(); }
+    // While the box holds a text, its menu is the held text's own (the edit box's would
+    // act on the summary); true when it was shown.
+    bool context_menu(POINT at);
 
     std::size_t shown_length() const override;
     std::string shown_text() const override;
