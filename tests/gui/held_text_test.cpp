@@ -88,7 +88,9 @@ TEST_F(HeldTextTest, AKeyThatEditsReplacesTheWholeTextAsOneStep)
         QTest::keyClick(box, edit.key, edit.modifiers);
         EXPECT_EQ(ohm_text(), edit.result) << edit.name;
         EXPECT_EQ(box->text().toStdString(), edit.result) << edit.name;
-        EXPECT_EQ(QApplication::clipboard()->text(), edit.key == Qt::Key_X ? text : QString()) << edit.name;
+        // Only cut puts the text on the clipboard (which a compositor may still be
+        // handing over from an earlier test: only the held text's arrival is asked).
+        EXPECT_EQ(QApplication::clipboard()->text() == text, edit.key == Qt::Key_X) << edit.name;
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(ohm_text(), text.toStdString()) << edit.name;
         QTest::keyClick(box, Qt::Key_Delete);
