@@ -3,7 +3,8 @@
 # linked build/windows/src/app/torvanel.exe and its installer build/windows/torvanel-*-setup.exe,
 # cross-built with MinGW-w64 and NSIS.
 # usage: scripts/windows.sh [test|bench]   (test: then runs the Windows tests under Wine;
-#                                          bench: then times start-up and a click under Wine)
+#                                          bench [RUNS]: then times start-up and a click under Wine
+#                                          against a bare window of the same controls)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Build on every core of this machine unless the caller chose otherwise.
@@ -21,7 +22,8 @@ case "${1:-}" in
     # shellcheck source=private-display.sh
     source scripts/private-display.sh
     start_xvfb
+    build_folder="Z:$(pwd | tr / '\\')\\build\\windows"
     DISPLAY=$x_display scripts/wine-run.sh build/windows/bench/windows_bench.exe \
-      "Z:$(pwd | tr / '\\')\\build\\windows\\src\\app\\torvanel.exe" 20
+      "$build_folder\\src\\app\\torvanel.exe" "$build_folder\\bench\\torvanel_bare_window.exe" "${2:-20}"
     ;;
 esac
