@@ -1,5 +1,7 @@
 #include "views/win32/accessible_control.hpp"
 
+#include "views/win32/accessibility_library.hpp"
+
 namespace torvanel::win32 {
 namespace {
 
@@ -10,7 +12,7 @@ bool is_self(const VARIANT& child)
 
 HRESULT answer(const std::wstring& text, BSTR* out)
 {
-    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    *out = AccessibilityLibrary::get().allocate_string(text.data(), static_cast<UINT>(text.size()));
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -173,12 +175,16 @@ LRESULT accessible_object(HWND control, WPARAM wparam, LPARAM lparam)
     if (static_cast<DWORD>(lparam) != static_cast<DWORD>(OBJID_CLIENT)) {
         return 0;
     }
+    const AccessibilityLibrary& library = AccessibilityLibrary::get();
     IAccessible* proxy = nullptr;
-    if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&proxy)))) {
+    if (library.create_standard_object == nullptr || library.result_from_object == nullptr ||
+        library.allocate_string == nullptr ||
+        FAILED(library.create_standard_object(control, OBJID_CLIENT, kIidAccessible,
+                                              reinterpret_cast<void**>(&proxy)))) {
         return 0;
     }
     auto* object = new AccessibleControl(control, proxy);
-    const LRESULT result = LresultFromObject(kIidAccessible, wparam, static_cast<IAccessible*>(object));
+    const LRESULT result = library.result_from_object(kIidAccessible, wparam, static_cast<IAccessible*>(object));
     object->Release();
     return result;
 }

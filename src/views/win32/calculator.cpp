@@ -4,7 +4,6 @@
 #include "views/win32/message_box_reporter.hpp"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 namespace torvanel::win32 {
 
@@ -19,7 +18,6 @@ int run_calculator(ProgramHandlers handlers, char decimal_separator, HINSTANCE i
 {
     const INITCOMMONCONTROLSEX common_controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&common_controls);
-    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     int status = 0;
     {
         Form form;
@@ -41,9 +39,6 @@ int run_calculator(ProgramHandlers handlers, char decimal_separator, HINSTANCE i
             window.deliver(message);
         }
         status = static_cast<int>(message.wParam);
-    }
-    if (com) {
-        CoUninitialize();
     }
     return status;
 }

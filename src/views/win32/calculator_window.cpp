@@ -34,8 +34,10 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host, HINSTANCE instance)
     RegisterClassExW(&window_class);
     window_ = CreateWindowExW(0, kWindowClass, to_utf16(description.title).c_str(), kStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    dpi_ = GetDpiForWindow(window_);
     create_children(instance);
-    lay_out(GetDpiForWindow(window_));
+    set_fonts(false);
+    size_frame();
     form_.set_observer([this](const Control& control, PropertyName property) {
         show_property(control, property);
         announce(announcement(form_, control, property, host_.decimal_separator()));
@@ -63,6 +65,9 @@ void CalculatorWindow::show(int show_command)
 {
     ShowWindow(window_, show_command);
     UpdateWindow(window_);
+    // Tooltips are added once the window shows: only a pointer resting on a control
+    // needs them, and adding eighteen tools first held the window back.
+    PostMessageW(window_, kAddTooltipsMessage, 0, 0);
     SetFocus(child_of(form_.VOLT).window);
 }
 
@@ -195,6 +200,11 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wparam, LPARAM lparam)
     }
     case WM_CLOSE:
         host_.window_closed();
+        return 0;
+    case kAddTooltipsMessage:
+        if (tooltip_ == nullptr) {
+            add_tooltips();
+        }
         return 0;
     default:
         break;

@@ -39,12 +39,14 @@ public:
     void deliver(MSG& message);
 
 private:
+    static constexpr UINT kAddTooltipsMessage = WM_APP + 0x42;
     static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
     struct Child {
         Control* control;
         HWND window;
         std::unique_ptr<HeldTextBox> text; // the text boxes' text
+        HFONT font = nullptr;              // its font at the window's DPI, one of fonts_
         HFONT fitted_font = nullptr;       // a result's smaller font when its caption is wide
         std::wstring description;          // tooltip and accessible description
     };
@@ -66,7 +68,11 @@ private:
     bool open_menu_key(const MSG& message);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_children(HINSTANCE instance);
+    void add_tooltips();
+    // Moves and sizes every control for a new DPI, with fonts to match.
     void lay_out(UINT dpi);
+    void set_fonts(bool redraw);
+    void size_frame();
     Child* child_of(HWND window);
     Child& child_of(const Control& control);
     void show_property(const Control& control, PropertyName property);

@@ -74,8 +74,16 @@ void CalculatorWindow::fit_caption(Child& child)
     // A result is never cut: a caption wider than its label gets a smaller font.
     // Measured as drawn: the caption, then the unit after a blank; the "x" added below
     // stands for the label's margins.
-    const std::wstring caption =
-        window_text(child.window) + L" " + to_utf16(unit_symbol(child.control->description().unit));
+    const std::wstring shown = window_text(child.window);
+    if (shown.empty()) {
+        // Nothing to measure: no text is drawn before a font is first needed, which
+        // keeps the font files out of the start-up.
+        SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(child.font), TRUE);
+        DeleteObject(child.fitted_font);
+        child.fitted_font = nullptr;
+        return;
+    }
+    const std::wstring caption = shown + L" " + to_utf16(unit_symbol(child.control->description().unit));
     const FontDescription& font = child.control->description().font;
     RECT inside{};
     GetClientRect(child.window, &inside);

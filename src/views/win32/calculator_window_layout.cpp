@@ -65,9 +65,6 @@ std::string shown_text_of(const Control& control)
 
 void CalculatorWindow::create_children(HINSTANCE instance)
 {
-    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
     // A new child goes below its siblings: the help box, made first, lies above the
     // boxes it covers. The focus follows the tab indexes, not this order.
     std::vector<Control*> controls(form_.controls().begin(), form_.controls().end());
@@ -76,11 +73,15 @@ void CalculatorWindow::create_children(HINSTANCE instance)
     children_.reserve(controls.size()); // the text boxes keep references to their entries
     for (Control* control : controls) {
         const ControlDescription& description = control->description();
+        // Made in place, at the window's DPI: moving eighteen windows afterwards is a
+        // good part of the start-up time under Wine.
+        const TwipRect& g = description.geometry;
         HWND child = CreateWindowExW(
             description.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0, class_of(description.kind),
-            to_utf16(shown_text_of(*control)).c_str(), style_of(description), 0, 0, 0, 0, window_,
+            to_utf16(shown_text_of(*control)).c_str(), style_of(description), scaled(g.left, dpi_),
+            scaled(g.top, dpi_), scaled(g.width, dpi_), scaled(g.height, dpi_), window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(description.name))), instance, nullptr);
-        children_.push_back(Child{control, child, nullptr, nullptr, {}});
+        children_.push_back(Child{control, child, nullptr, nullptr, nullptr, {}});
         if (description.kind == ControlKind::TextBox) {
             Child& made = children_.back();
             const auto show = [this, &made](const std::wstring& text) {
@@ -99,13 +100,6 @@ void CalculatorWindow::create_children(HINSTANCE instance)
         } else if (description.kind == ControlKind::Button) {
             SetWindowSubclass(child, &CalculatorWindow::button_procedure, 1, reinterpret_cast<DWORD_PTR>(this));
         }
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(child);
-        tool.lpszText = LPSTR_TEXTCALLBACKW;
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     announcement_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, window_,
                                     nullptr, instance, nullptr);
@@ -117,29 +111,54 @@ void CalculatorWindow::create_children(HINSTANCE instance)
     }
 }
 
+void CalculatorWindow::add_tooltips()
+{
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                               reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)), nullptr);
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+    for (const Child& child : children_) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(child.window);
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
 void CalculatorWindow::lay_out(UINT dpi)
 {
     dpi_ = dpi;
+    for (Child& child : children_) {
+        const TwipRect& g = child.control->description().geometry;
+        SetWindowPos(child.window, nullptr, scaled(g.left, dpi), scaled(g.top, dpi), scaled(g.width, dpi),
+                     scaled(g.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    set_fonts(true);
+    size_frame();
+}
+
+void CalculatorWindow::set_fonts(bool redraw)
+{
     std::vector<HFONT> old_fonts = std::move(fonts_);
     std::vector<FontDescription> made;
     for (Child& child : children_) {
-        const ControlDescription& description = child.control->description();
-        const TwipRect& g = description.geometry;
-        SetWindowPos(child.window, nullptr, scaled(g.left, dpi), scaled(g.top, dpi), scaled(g.width, dpi),
-                     scaled(g.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-        const FontDescription& font = description.font;
+        const FontDescription& font = child.control->description().font;
         const auto same = [&font](const FontDescription& other) {
             return other.family == font.family && other.point_size == font.point_size && other.weight == font.weight;
         };
         auto found = std::find_if(made.begin(), made.end(), same);
         if (found == made.end()) {
             made.push_back(font);
-            fonts_.push_back(CreateFontW(-static_cast<int>(font.point_size * dpi / 72.0 + 0.5), 0, 0, 0, font.weight,
+            fonts_.push_back(CreateFontW(-static_cast<int>(font.point_size * dpi_ / 72.0 + 0.5), 0, 0, 0, font.weight,
                                          FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                          CLEARTYPE_QUALITY, DEFAULT_PITCH, to_utf16(font.family).c_str()));
             found = made.end() - 1;
         }
-        SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[found - made.begin()]), TRUE);
+        child.font = fonts_[found - made.begin()];
+        SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(child.font), redraw);
     }
     for (HFONT font : old_fonts) {
         DeleteObject(font);
@@ -149,9 +168,13 @@ void CalculatorWindow::lay_out(UINT dpi)
             fit_caption(child);
         }
     }
+}
+
+void CalculatorWindow::size_frame()
+{
     const WindowDescription& description = calculator_window_description();
-    RECT frame{0, 0, scaled(description.client_width_twips, dpi), scaled(description.client_height_twips, dpi)};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
+    RECT frame{0, 0, scaled(description.client_width_twips, dpi_), scaled(description.client_height_twips, dpi_)};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

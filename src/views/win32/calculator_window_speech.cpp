@@ -2,6 +2,7 @@
 
 #include "core/control_words.hpp"
 #include "core/value_descriptions.hpp"
+#include "views/win32/accessibility_library.hpp"
 #include "views/win32/utf16.hpp"
 
 #include <commctrl.h>
@@ -32,15 +33,18 @@ struct UiaNotifier {
     {
         constexpr int kActionCompleted = 2;
         constexpr int kImportantMostRecent = 1;
+        const AccessibilityLibrary& library = AccessibilityLibrary::get();
         IUnknown* provider = nullptr;
-        if (host_provider == nullptr || raise == nullptr || FAILED(host_provider(window, &provider))) {
+        if (host_provider == nullptr || raise == nullptr || library.allocate_string == nullptr ||
+            library.free_string == nullptr || FAILED(host_provider(window, &provider))) {
             return;
         }
-        BSTR text = SysAllocString(words.c_str());
-        BSTR activity = SysAllocString(L"TORVANEL");
+        constexpr std::wstring_view kActivity = L"TORVANEL";
+        BSTR text = library.allocate_string(words.data(), static_cast<UINT>(words.size()));
+        BSTR activity = library.allocate_string(kActivity.data(), static_cast<UINT>(kActivity.size()));
         raise(provider, kActionCompleted, kImportantMostRecent, text, activity);
-        SysFreeString(text);
-        SysFreeString(activity);
+        library.free_string(text);
+        library.free_string(activity);
         provider->Release();
     }
 };
