@@ -4,10 +4,7 @@
 namespace torvanel::win32 {
 namespace {
 
-class Parity : public ::testing::TestWithParam<parity::Scenario> {
-protected:
-    static void SetUpTestSuite() { start_common_controls(); }
-};
+class Parity : public ::testing::TestWithParam<parity::Scenario> {};
 
 TEST_P(Parity, Win32View)
 {

@@ -52,7 +52,6 @@ void check_consistency(const Win32View& view, const std::string& expected_result
 
 TEST(RandomUse, EventsKeepTheWindowConsistent)
 {
-    start_common_controls();
     const char* chosen = std::getenv("TORVANEL_EVENTS");
     const std::uint64_t events_wanted = chosen != nullptr ? std::stoull(chosen) : 10'000;
     const std::uint64_t seed = torvanel::testing::test_seed("random use", 2000'06'30);

@@ -20,16 +20,6 @@ namespace torvanel::win32 {
 
 using parity::Act;
 
-// The common controls the window's tooltips need, once per process.
-inline void start_common_controls()
-{
-    static const bool started = [] {
-        const INITCOMMONCONTROLSEX common_controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-        return InitCommonControlsEx(&common_controls) != FALSE;
-    }();
-    (void)started;
-}
-
 // Stands in for the message box: counts the errors, or fails the test on one not expected.
 class RecordingReporter final : public ErrorReporter {
 public:

@@ -3,8 +3,6 @@
 #include "views/win32/calculator_window.hpp"
 #include "views/win32/message_box_reporter.hpp"
 
-#include <commctrl.h>
-
 namespace torvanel::win32 {
 
 char user_decimal_separator()
@@ -16,8 +14,6 @@ char user_decimal_separator()
 
 int run_calculator(ProgramHandlers handlers, char decimal_separator, HINSTANCE instance, int show_command)
 {
-    const INITCOMMONCONTROLSEX common_controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&common_controls);
     int status = 0;
     {
         Form form;

@@ -212,42 +212,58 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wparam, LPARAM lparam)
     return DefWindowProcW(window_, message, wparam, lparam);
 }
 
-LRESULT CALLBACK CalculatorWindow::entry_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                                       UINT_PTR, DWORD_PTR self_pointer)
+LRESULT CALLBACK CalculatorWindow::child_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    auto* self = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(GetParent(window), GWLP_USERDATA));
+    Child* child = self != nullptr ? self->child_of(window) : nullptr;
+    if (child == nullptr || child->standard_procedure == nullptr) {
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    if (LRESULT answer = 0; self->answer_accessibility(window, message, wparam, lparam, answer)) {
+        return answer;
+    }
+    switch (child->control->kind()) {
+    case ControlKind::TextBox:
+        return self->entry_box_message(*child, message, wparam, lparam);
+    case ControlKind::Label:
+        return self->result_label_message(*child, message, wparam, lparam);
+    case ControlKind::Button:
+        break;
+    }
+    return pass_on(*child, message, wparam, lparam);
+}
+
+LRESULT CalculatorWindow::pass_on(const Child& child, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    return CallWindowProcW(child.standard_procedure, child.window, message, wparam, lparam);
+}
+
+LRESULT CalculatorWindow::entry_box_message(Child& child, UINT message, WPARAM wparam, LPARAM lparam)
 {
     // The numeric keypad's decimal key types the locale's decimal separator: Italian
     // keyboards give '.' there, which would not read.
-    auto* self = reinterpret_cast<CalculatorWindow*>(self_pointer);
-    if (LRESULT answer = 0; self->answer_accessibility(window, message, wparam, lparam, answer)) {
-        return answer;
-    }
     if (message == WM_KEYDOWN) {
-        self->keypad_decimal_ = wparam == VK_DECIMAL;
-    } else if (message == WM_CHAR && self->keypad_decimal_ && (wparam == L'.' || wparam == L',')) {
-        wparam = static_cast<WPARAM>(self->host_.decimal_separator());
+        keypad_decimal_ = wparam == VK_DECIMAL;
+    } else if (message == WM_CHAR && keypad_decimal_ && (wparam == L'.' || wparam == L',')) {
+        wparam = static_cast<WPARAM>(host_.decimal_separator());
     }
-    if (Child* child = self->child_of(window); child != nullptr && child->text->handle(message, wparam)) {
+    if (child.text->handle(message, wparam)) {
         return 0;
     }
-    if (Child* child = self->child_of(window);
-        child != nullptr && message == WM_CONTEXTMENU &&
-        child->text->context_menu(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))})) {
+    if (message == WM_CONTEXTMENU &&
+        child.text->context_menu(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))})) {
         return 0;
     }
-    return DefSubclassProc(window, message, wparam, lparam);
+    return pass_on(child, message, wparam, lparam);
 }
 
-LRESULT CALLBACK CalculatorWindow::result_label_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                                          UINT_PTR, DWORD_PTR self_pointer)
+LRESULT CalculatorWindow::result_label_message(Child& child, UINT message, WPARAM wparam, LPARAM lparam)
 {
-    auto* self = reinterpret_cast<CalculatorWindow*>(self_pointer);
-    if (LRESULT answer = 0; self->answer_accessibility(window, message, wparam, lparam, answer)) {
-        return answer;
-    }
-    const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+    const HWND window = child.window;
+    const LRESULT result = pass_on(child, message, wparam, lparam);
     if (message == WM_PAINT) {
         // The unit, drawn after the number: the caption itself stays the number.
-        if (const Child* child = self->child_of(window); child != nullptr && GetWindowTextLengthW(window) > 0) {
+        if (GetWindowTextLengthW(window) > 0) {
             HDC context = GetDC(window);
             HGDIOBJ before = SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
             SetBkMode(context, TRANSPARENT);
@@ -257,7 +273,7 @@ LRESULT CALLBACK CalculatorWindow::result_label_procedure(HWND window, UINT mess
             RECT place{};
             GetClientRect(window, &place);
             place.left += size.cx;
-            const std::wstring unit = to_utf16(unit_symbol(child->control->description().unit));
+            const std::wstring unit = to_utf16(unit_symbol(child.control->description().unit));
             DrawTextW(context, unit.c_str(), static_cast<int>(unit.size()), &place,
                       DT_LEFT | DT_VCENTER | DT_SINGLELINE);
             SelectObject(context, before);

@@ -49,15 +49,17 @@ private:
         HFONT font = nullptr;              // its font at the window's DPI, one of fonts_
         HFONT fitted_font = nullptr;       // a result's smaller font when its caption is wide
         std::wstring description;          // tooltip and accessible description
+        WNDPROC standard_procedure = nullptr; // the control class's own, where its messages end
     };
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    static LRESULT CALLBACK entry_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                                DWORD_PTR self);
-    static LRESULT CALLBACK result_label_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                                   DWORD_PTR self);
-    static LRESULT CALLBACK button_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                             DWORD_PTR self);
+    // A control's messages come here before its class sees them. The window is found
+    // through the control's parent: the system's subclassing looks its data up in a
+    // window property on every message, which under Wine is a trip to the server.
+    static LRESULT CALLBACK child_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT entry_box_message(Child& child, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT result_label_message(Child& child, UINT message, WPARAM wparam, LPARAM lparam);
+    static LRESULT pass_on(const Child& child, UINT message, WPARAM wparam, LPARAM lparam);
     // Answers a screen reader's WM_GETOBJECT and kAccessibleFactsMessage; true when it did.
     bool answer_accessibility(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& answer);
     AccessibleFacts facts_of(const Child& child) const;

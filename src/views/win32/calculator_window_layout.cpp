@@ -1,6 +1,7 @@
 #include "views/win32/calculator_window.hpp"
 
 #include "core/control_words.hpp"
+#include "views/win32/common_controls.hpp"
 #include "views/win32/control_ids.hpp"
 #include "views/win32/utf16.hpp"
 
@@ -17,8 +18,10 @@ int scaled(int twips, UINT dpi)
     return MulDiv(twips, static_cast<int>(dpi), 1440);
 }
 
-DWORD style_of(const ControlDescription& description)
+// The child window's style, showing the control as the model has it now.
+DWORD style_of(const Control& control)
 {
+    const ControlDescription& description = control.description();
     const DWORD common = WS_CHILD | WS_CLIPSIBLINGS;
     switch (description.kind) {
     case ControlKind::Button:
@@ -26,9 +29,11 @@ DWORD style_of(const ControlDescription& description)
         // colour: checked, they look pressed and say so to assistive technology.
         return common | WS_VISIBLE | WS_TABSTOP |
                (description.unit != Unit::None ? BS_CHECKBOX | BS_PUSHLIKE : BS_PUSHBUTTON);
-    case ControlKind::TextBox:
-        return common | (description.visible ? WS_VISIBLE : 0) | WS_TABSTOP |
+    case ControlKind::TextBox: {
+        const auto& box = static_cast<const TextBox&>(control);
+        return common | (box.Visible ? WS_VISIBLE : 0) | (box.Enabled ? 0 : WS_DISABLED) | WS_TABSTOP |
                (description.multi_line ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL : ES_AUTOHSCROLL);
+    }
     case ControlKind::Label:
         break;
     }
@@ -78,10 +83,10 @@ void CalculatorWindow::create_children(HINSTANCE instance)
         const TwipRect& g = description.geometry;
         HWND child = CreateWindowExW(
             description.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0, class_of(description.kind),
-            to_utf16(shown_text_of(*control)).c_str(), style_of(description), scaled(g.left, dpi_),
+            to_utf16(shown_text_of(*control)).c_str(), style_of(*control), scaled(g.left, dpi_),
             scaled(g.top, dpi_), scaled(g.width, dpi_), scaled(g.height, dpi_), window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(description.name))), instance, nullptr);
-        children_.push_back(Child{control, child, nullptr, nullptr, nullptr, {}});
+        children_.push_back(Child{control, child, nullptr, nullptr, nullptr, {}, nullptr});
         if (description.kind == ControlKind::TextBox) {
             Child& made = children_.back();
             const auto show = [this, &made](const std::wstring& text) {
@@ -94,25 +99,31 @@ void CalculatorWindow::create_children(HINSTANCE instance)
                 child, show, [this, &made] { hand_typing_to_host(made); }, [this] { copy_latest_result(); });
             // Any length, as the boxes take any text.
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
-            SetWindowSubclass(child, &CalculatorWindow::entry_box_procedure, 1, reinterpret_cast<DWORD_PTR>(this));
-        } else if (description.kind == ControlKind::Label && description.unit != Unit::None) {
-            SetWindowSubclass(child, &CalculatorWindow::result_label_procedure, 1, reinterpret_cast<DWORD_PTR>(this));
-        } else if (description.kind == ControlKind::Button) {
-            SetWindowSubclass(child, &CalculatorWindow::button_procedure, 1, reinterpret_cast<DWORD_PTR>(this));
+        }
+        // Every control but the static texts: the program answers some of their messages.
+        if (description.kind != ControlKind::Label || description.unit != Unit::None) {
+            children_.back().standard_procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(child, GWLP_WNDPROC));
+            SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CalculatorWindow::child_procedure));
         }
     }
     announcement_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, window_,
                                     nullptr, instance, nullptr);
+    // Made as the model has them (text, caption, enabled, visible; colours are asked for
+    // when drawn), the controls need only their descriptions; a box's text goes through
+    // its held-text rule. Every call saved here is a trip to the server under Wine.
     for (Child& child : children_) {
-        for (PropertyName property : {PropertyName::Text, PropertyName::Caption, PropertyName::Enabled,
-                                      PropertyName::Visible, PropertyName::Background}) {
-            show_property(*child.control, property);
+        if (child.control->kind() == ControlKind::TextBox) {
+            show_property(*child.control, PropertyName::Text);
+        } else {
+            describe(child, PropertyName::Caption);
         }
     }
+    show_selection();
 }
 
 void CalculatorWindow::add_tooltips()
 {
+    register_common_controls();
     tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)), nullptr);

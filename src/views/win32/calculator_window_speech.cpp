@@ -5,8 +5,6 @@
 #include "views/win32/accessibility_library.hpp"
 #include "views/win32/utf16.hpp"
 
-#include <commctrl.h>
-
 // What the window tells a screen reader: each control's name, role and state (the
 // system's proxy with what only the program knows), and announcements.
 namespace torvanel::win32 {
@@ -50,17 +48,6 @@ struct UiaNotifier {
 };
 
 } // namespace
-
-LRESULT CALLBACK CalculatorWindow::button_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                                    DWORD_PTR self_pointer)
-{
-    LRESULT answer = 0;
-    if (reinterpret_cast<CalculatorWindow*>(self_pointer)
-            ->answer_accessibility(window, message, wparam, lparam, answer)) {
-        return answer;
-    }
-    return DefSubclassProc(window, message, wparam, lparam);
-}
 
 bool CalculatorWindow::answer_accessibility(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& answer)
 {
