@@ -17,15 +17,6 @@ const AccessibilityLibrary& AccessibilityLibrary::get()
 {
     static const AccessibilityLibrary loaded = [] {
         AccessibilityLibrary library;
-        // The accessible objects are handed out through COM, on this (the window's) thread;
-        // the apartment lasts as long as the thread.
-        if (const HMODULE ole = LoadLibraryW(L"ole32.dll")) {
-            decltype(&CoInitializeEx) initialise = nullptr;
-            look_up(ole, "CoInitializeEx", initialise);
-            if (initialise != nullptr) {
-                initialise(nullptr, COINIT_APARTMENTTHREADED);
-            }
-        }
         const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
         const HMODULE oleaut = LoadLibraryW(L"oleaut32.dll");
         look_up(oleacc, "CreateStdAccessibleObject", library.create_standard_object);
@@ -35,6 +26,16 @@ const AccessibilityLibrary& AccessibilityLibrary::get()
         return library;
     }();
     return loaded;
+}
+
+void AccessibilityLibrary::start_com()
+{
+    static const bool started = [] {
+        decltype(&CoInitializeEx) initialise = nullptr;
+        look_up(LoadLibraryW(L"ole32.dll"), "CoInitializeEx", initialise);
+        return initialise != nullptr && SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED));
+    }();
+    (void)started;
 }
 
 } // namespace torvanel::win32

@@ -175,6 +175,7 @@ LRESULT accessible_object(HWND control, WPARAM wparam, LPARAM lparam)
     if (static_cast<DWORD>(lparam) != static_cast<DWORD>(OBJID_CLIENT)) {
         return 0;
     }
+    AccessibilityLibrary::start_com();
     const AccessibilityLibrary& library = AccessibilityLibrary::get();
     IAccessible* proxy = nullptr;
     if (library.create_standard_object == nullptr || library.result_from_object == nullptr ||

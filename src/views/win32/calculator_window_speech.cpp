@@ -31,10 +31,13 @@ struct UiaNotifier {
     {
         constexpr int kActionCompleted = 2;
         constexpr int kImportantMostRecent = 1;
+        if (host_provider == nullptr || raise == nullptr) {
+            return;
+        }
         const AccessibilityLibrary& library = AccessibilityLibrary::get();
         IUnknown* provider = nullptr;
-        if (host_provider == nullptr || raise == nullptr || library.allocate_string == nullptr ||
-            library.free_string == nullptr || FAILED(host_provider(window, &provider))) {
+        if (library.allocate_string == nullptr || library.free_string == nullptr ||
+            FAILED(host_provider(window, &provider))) {
             return;
         }
         constexpr std::wstring_view kActivity = L"TORVANEL";
