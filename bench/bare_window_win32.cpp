@@ -15,8 +15,8 @@ constexpr int kVoltOutputId = 2;
 
 std::wstring wide(std::string_view text)
 {
-    std::wstring out(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(),
-                                                                  static_cast<int>(text.size()), nullptr, 0)),
+    std::wstring out(static_cast<std::size_t>(
+                         MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0)),
                      L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
                         static_cast<int>(out.size()));
@@ -52,9 +52,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command)
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     RECT frame{0, 0, description.client_width_twips / 15, description.client_height_twips / 15};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
-    HWND window = CreateWindowExW(0, window_class.lpszClassName, wide(description.title).c_str(), style,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, window_class.lpszClassName, wide(description.title).c_str(), style, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                                  instance, nullptr);
     for (const torvanel::ControlDescription& control : description.controls) {
         const wchar_t* kind = L"STATIC";
         DWORD control_style = WS_CHILD | (control.visible ? WS_VISIBLE : 0);

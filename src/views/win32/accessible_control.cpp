@@ -180,8 +180,8 @@ LRESULT accessible_object(HWND control, WPARAM wparam, LPARAM lparam)
     IAccessible* proxy = nullptr;
     if (library.create_standard_object == nullptr || library.result_from_object == nullptr ||
         library.allocate_string == nullptr ||
-        FAILED(library.create_standard_object(control, OBJID_CLIENT, kIidAccessible,
-                                              reinterpret_cast<void**>(&proxy)))) {
+        FAILED(
+            library.create_standard_object(control, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&proxy)))) {
         return 0;
     }
     auto* object = new AccessibleControl(control, proxy);

@@ -45,10 +45,10 @@ private:
     struct Child {
         Control* control;
         HWND window;
-        std::unique_ptr<HeldTextBox> text; // the text boxes' text
-        HFONT font = nullptr;              // its font at the window's DPI, one of fonts_
-        HFONT fitted_font = nullptr;       // a result's smaller font when its caption is wide
-        std::wstring description;          // tooltip and accessible description
+        std::unique_ptr<HeldTextBox> text;    // the text boxes' text
+        HFONT font = nullptr;                 // its font at the window's DPI, one of fonts_
+        HFONT fitted_font = nullptr;          // a result's smaller font when its caption is wide
+        std::wstring description;             // tooltip and accessible description
         WNDPROC standard_procedure = nullptr; // the control class's own, where its messages end
     };
 

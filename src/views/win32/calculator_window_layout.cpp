@@ -83,8 +83,8 @@ void CalculatorWindow::create_children(HINSTANCE instance)
         const TwipRect& g = description.geometry;
         HWND child = CreateWindowExW(
             description.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0, class_of(description.kind),
-            to_utf16(shown_text_of(*control)).c_str(), style_of(*control), scaled(g.left, dpi_),
-            scaled(g.top, dpi_), scaled(g.width, dpi_), scaled(g.height, dpi_), window_,
+            to_utf16(shown_text_of(*control)).c_str(), style_of(*control), scaled(g.left, dpi_), scaled(g.top, dpi_),
+            scaled(g.width, dpi_), scaled(g.height, dpi_), window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(description.name))), instance, nullptr);
         children_.push_back(Child{control, child, nullptr, nullptr, nullptr, {}, nullptr});
         if (description.kind == ControlKind::TextBox) {
