@@ -1,6 +1,9 @@
 #include "calculation/calculation.hpp"
 
 #include "calculation/quantity_rows.hpp"
+#include "core/number_writing.hpp"
+
+#include <algorithm>
 
 namespace torvanel {
 namespace {
@@ -26,9 +29,13 @@ bool compute_row(Form& form, Host& host, const QuantityRow& row)
     }
     (form.*row.entry_box).Text = "";
     // The operands are read from their boxes again for the computation itself.
-    const double result = apply(row.operation, host.number_in(first), host.number_in(second));
+    const double first_operand = host.number_in(first);
+    const double second_operand = host.number_in(second);
+    const double result = apply(row.operation, first_operand, second_operand);
     host.check_arithmetic(result);
-    (form.*row.result_label).Caption = host.text_of(result);
+    // An operand below a double's normal range holds only a few digits, and so does the result.
+    (form.*row.result_label).Caption = host.text_of(
+        result, std::min(significant_digits_held(first_operand), significant_digits_held(second_operand)));
     return true;
 }
 

@@ -107,7 +107,7 @@ std::string announcement(const Form& form, const Control& control, PropertyName 
         }
         if (description.unit != Unit::None) {
             return std::string(description.quantity_name) +
-                   ", risultato: " + result_description(caption, decimal_separator, description.unit) +
+                   ", risultato: " + result_statement(caption, decimal_separator, description.unit) +
                    spoken(worked_calculation(form, decimal_separator));
         }
     } else if (property == PropertyName::Visible && description.multi_line) {

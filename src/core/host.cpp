@@ -112,9 +112,9 @@ double Host::number_in(const TextBox& box) const
     return reading.value;
 }
 
-std::string Host::text_of(double value) const
+std::string Host::text_of(double value, int significant_digits) const
 {
-    return text_from_number(value, decimal_separator_);
+    return text_from_number(value, decimal_separator_, significant_digits);
 }
 
 Colour Host::palette_colour(int index)

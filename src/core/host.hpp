@@ -3,6 +3,7 @@
 #include "core/colour.hpp"
 #include "core/control_model.hpp"
 #include "core/host_errors.hpp"
+#include "core/number_writing.hpp"
 
 #include <exception>
 #include <functional>
@@ -55,7 +56,8 @@ public:
 
     // Services for the handlers.
     double number_in(const TextBox& box) const;
-    std::string text_of(double value) const;
+    // At most significant_digits digits: a result holds no more than its operands.
+    std::string text_of(double value, int significant_digits = kShownDigits) const;
     // Throws HostError for an index outside the 16 entries.
     static Colour palette_colour(int index);
     // Throws ArithmeticError when an operation on finite operands did not give a finite result.

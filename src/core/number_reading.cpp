@@ -295,7 +295,7 @@ NumberReading number_from_text(std::string_view text, char decimal_separator, Un
     if (error == std::errc::result_out_of_range) {
         // from_chars reports both ends of the range; only the large end is an error.
         if (scanned.has_nonzero_digit && scanned.leading_digit_exponent < 0) {
-            return {scanned.normalised.front() == '-' ? -0.0 : 0.0, NumberProblem::None, scanned.unit};
+            return {scanned.normalised.front() == '-' ? -0.0 : 0.0, NumberProblem::None, scanned.unit, true};
         }
         return {0, NumberProblem::OutOfRange, scanned.unit};
     }

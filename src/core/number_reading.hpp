@@ -20,6 +20,7 @@ struct NumberReading {
     double value = 0;
     NumberProblem problem = NumberProblem::None;
     Unit unit_written = Unit::None; // the unit the text names, when it names one
+    bool underflowed = false;       // a magnitude too small for a double, read as zero
 };
 
 // Reads a number the way a user types it: blanks (spaces, tabs, line ends, no-break,

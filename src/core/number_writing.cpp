@@ -1,5 +1,6 @@
 #include "core/number_writing.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -7,24 +8,20 @@
 namespace torvanel {
 namespace {
 
-// A finite non-zero value rounded to 15 significant digits: the digits without
-// trailing zeros, and the decimal exponent of the first one.
+// A finite non-zero value rounded to a number of significant digits: the digits
+// without trailing zeros, and the decimal exponent of the first one.
 struct Digits {
     bool negative = false;
     std::string digits;
     int exponent = 0;
 };
 
-Digits fifteen_digits(double value)
+// [-]d.ddde±x as std::to_chars writes it, into its parts.
+Digits digits_of_scientific(std::string_view scientific)
 {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    (void)error; // 32 characters always hold d.dddddddddddddde±XXX
-    const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
     Digits result;
     result.negative = scientific.front() == '-';
     const std::size_t e_position = scientific.find('e');
-    // [-]d.ddddddddddddddde±x: the digits are all but the sign and the point.
     for (char c : scientific.substr(0, e_position)) {
         if (c != '-' && c != '.') {
             result.digits.push_back(c);
@@ -37,6 +34,25 @@ Digits fifteen_digits(double value)
     std::from_chars(exponent_text.data() + (exponent_text.front() == '+' ? 1 : 0),
                     exponent_text.data() + exponent_text.size(), result.exponent);
     return result;
+}
+
+// The shortest digits that read back as the same double.
+Digits shortest_digits(double value)
+{
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    (void)error; // 32 characters hold the 17 digits, sign, point and exponent
+    return digits_of_scientific(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+}
+
+Digits rounded_digits(double value, int significant_digits)
+{
+    const int digits = std::clamp(std::min(significant_digits, significant_digits_held(value)), 1, kShownDigits);
+    char buffer[32];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
+    (void)error; // 32 characters always hold d.dddddddddddddde±XXX
+    return digits_of_scientific(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
 // The digits with the separator after whole_digits of them, padded with zeros.
@@ -61,7 +77,15 @@ std::string positional(const Digits& d, int whole_digits, char separator)
 
 } // namespace
 
-std::string text_from_number(double value, char decimal_separator)
+int significant_digits_held(double value)
+{
+    if (!std::isfinite(value) || value == 0 || std::isnormal(value)) {
+        return kShownDigits;
+    }
+    return std::min(static_cast<int>(shortest_digits(value).digits.size()), kShownDigits);
+}
+
+std::string text_from_number(double value, char decimal_separator, int significant_digits)
 {
     if (!std::isfinite(value)) {
         return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
@@ -69,7 +93,7 @@ std::string text_from_number(double value, char decimal_separator)
     if (value == 0) {
         return "0";
     }
-    const Digits d = fifteen_digits(value);
+    const Digits d = rounded_digits(value, significant_digits);
     if (d.exponent >= -4 && d.exponent < 15) {
         return positional(d, d.exponent + 1, decimal_separator);
     }
@@ -88,20 +112,15 @@ std::string text_from_number(double value, char decimal_separator)
     return text;
 }
 
-bool writable(double value)
+std::string engineering_text(double value, char decimal_separator, Unit unit, int significant_digits)
 {
-    return value == 0 || std::isnormal(value);
-}
-
-std::string engineering_text(double value, char decimal_separator, Unit unit)
-{
-    if (!writable(value)) {
+    if (!std::isfinite(value)) {
         return std::string(kOutOfRangeWords);
     }
     static constexpr std::string_view kPrefixes[] = {"p", "n", "\u00b5", "m", "", "k", "M", "G", "T"};
     std::string text;
-    if (std::isfinite(value) && value != 0) {
-        const Digits d = fifteen_digits(value);
+    if (value != 0) {
+        const Digits d = rounded_digits(value, significant_digits);
         if (d.exponent >= -12 && d.exponent < 15) {
             const int group = (d.exponent + 12) / 3; // 0 for pico … 8 for tera
             const int whole_digits = d.exponent - (group * 3 - 12) + 1;
@@ -111,7 +130,7 @@ std::string engineering_text(double value, char decimal_separator, Unit unit)
             return text;
         }
     }
-    text = text_from_number(value, decimal_separator);
+    text = text_from_number(value, decimal_separator, significant_digits);
     if (unit != Unit::None) {
         text += " ";
         text += unit_symbol(unit);

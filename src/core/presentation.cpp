@@ -22,7 +22,7 @@ std::optional<ControlDescriptionText> Presentation::described(const Control& con
     }
     if (control.kind() == ControlKind::Label && property == PropertyName::Caption) {
         const std::string reading =
-            result_description(static_cast<const Label&>(control).Caption.get(), separator_, unit);
+            result_statement(static_cast<const Label&>(control).Caption.get(), separator_, unit);
         shown_calculation_ = worked_calculation(form_, separator_);
         // A screen reader keeps the row and column beside the value.
         return ControlDescriptionText{result_tooltip(reading, shown_calculation_),
@@ -62,8 +62,13 @@ std::vector<Presentation::MenuEntry> Presentation::result_menu(const Control& la
                 {kCopyResultWithUnitWords, std::nullopt, {}},
                 {kCopyCalculationWords, std::nullopt, {}}};
     }
-    std::string with_unit = result_description(caption, separator_, label.description().unit);
-    std::string with_unit_copied = copied_announcement(with_unit);
+    // A figure or nothing: a caption that does not read gives no copy with its unit.
+    std::optional<std::string> with_unit;
+    std::string with_unit_copied;
+    if (std::string figure = result_description(caption, separator_, label.description().unit); !figure.empty()) {
+        with_unit_copied = copied_announcement(figure);
+        with_unit = std::move(figure);
+    }
     std::optional<std::string> calculation;
     std::string calculation_copied;
     if (shown_calculation_) {

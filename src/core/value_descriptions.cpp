@@ -1,43 +1,82 @@
 #include "core/value_descriptions.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 namespace torvanel {
 namespace {
 
-// The invisible characters that change the direction of the text around them.
-bool is_bidi_control(std::string_view character)
+// The format characters (Unicode category Cf, version 15): invisible, some reorder
+// the text around them (the direction controls), some hide inside a word (zero-width
+// spaces and joiners, the byte-order mark, the soft hyphen). The core uses only the
+// standard library, which has no character categories, hence the table.
+bool is_format_character(char32_t code)
 {
-    static constexpr std::string_view kControls[] = {
-        "\u061c", "\u200e", "\u200f", "\u202a", "\u202b", "\u202c",
-        "\u202d", "\u202e", "\u2066", "\u2067", "\u2068", "\u2069",
+    static constexpr std::pair<char32_t, char32_t> kFormatRanges[] = {
+        {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},   {0x070F, 0x070F},
+        {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},   {0x200B, 0x200F},   {0x202A, 0x202E},
+        {0x2060, 0x2064},   {0x2066, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD},
+        {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+        {0xE0020, 0xE007F},
     };
-    return std::find(std::begin(kControls), std::end(kControls), character) != std::end(kControls);
+    return std::any_of(std::begin(kFormatRanges), std::end(kFormatRanges),
+                       [code](const auto& range) { return code >= range.first && code <= range.second; });
 }
 
-// Controls and separators that break or hide a line: C0, DEL, C1 (U+0080 to U+009F,
-// U+0085 among them) and the line and paragraph separators.
-bool breaks_the_line(std::string_view character)
+// Controls and separators that break or hide a line: C0, DEL, C1 (U+0085 among them)
+// and the line and paragraph separators.
+bool breaks_the_line(char32_t code)
 {
-    const auto lead = static_cast<unsigned char>(character[0]);
-    const bool c1 = character.size() == 2 && lead == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0;
-    return lead < 0x20 || lead == 0x7F || c1 || character == "\u2028" || character == "\u2029";
+    return code < 0x20 || (code >= 0x7F && code < 0xA0) || code == 0x2028 || code == 0x2029;
 }
 
-// "202E" for the UTF-8 of U+202E (two- and three-byte sequences).
-std::string code_point_hex(std::string_view character)
+// One character of UTF-8 text, or the longest start of a sequence that cannot become
+// one (it stands for one U+FFFD, and the byte that broke it starts the next character).
+struct Utf8Character {
+    char32_t code = 0;
+    std::size_t length = 1;
+    bool valid = false;
+};
+
+Utf8Character decode_utf8(std::string_view text, std::size_t at)
 {
-    const auto byte = [&character](std::size_t i) {
-        return static_cast<unsigned>(static_cast<unsigned char>(character[i]));
-    };
-    const unsigned code = character.size() == 2 ? (byte(0) & 0x1Fu) << 6 | (byte(1) & 0x3Fu)
-                                                : (byte(0) & 0x0Fu) << 12 | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "%04X", code);
-    return hex;
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80) {
+        return {lead, 1, true};
+    }
+    // The length of the sequence, the bits of the lead, and the range of the second
+    // byte, which rules out overlong forms, surrogates and code points past U+10FFFF.
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return {};
+    }
+    char32_t code = lead & (0x7Fu >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if (at + i >= text.size() || byte(at + i) < low || byte(at + i) > high) {
+            return {0, i, false};
+        }
+        code = code << 6 | (byte(at + i) & 0x3Fu);
+        low = 0x80;
+        high = 0xBF;
+    }
+    return {code, length, true};
 }
 
 std::string largest_number_text(char separator)
@@ -107,7 +146,7 @@ std::string reading_description(std::string_view text, char decimal_separator, U
     const NumberReading reading = number_from_text(text, decimal_separator, unit);
     if (reading.problem == NumberProblem::None) {
         return "letto come " + text_from_number(reading.value, decimal_separator) + " " +
-               std::string(unit_symbol(unit));
+               std::string(unit_symbol(unit)) + (reading.underflowed ? ": " + std::string(kTooSmallWords) : "");
     }
     return "non letto: " + refusal(reading, unit, decimal_separator).reason;
 }
@@ -130,10 +169,20 @@ std::string arithmetic_error_message(char decimal_separator)
 std::string result_description(std::string_view caption, char decimal_separator, Unit unit)
 {
     const NumberReading reading = number_from_text(caption, decimal_separator);
-    if (caption.empty() || reading.problem != NumberProblem::None) {
+    if (caption.empty() || reading.problem != NumberProblem::None || !std::isfinite(reading.value)) {
         return {};
     }
     return engineering_text(reading.value, decimal_separator, unit);
+}
+
+std::string result_statement(std::string_view caption, char decimal_separator, Unit unit)
+{
+    const NumberReading reading = number_from_text(caption, decimal_separator);
+    // Two values that are not zero give a zero only by underflowing.
+    if (!caption.empty() && reading.problem == NumberProblem::None && reading.value == 0) {
+        return std::string(kTooSmallWords) + ", mostrato come " + std::string(caption);
+    }
+    return result_description(caption, decimal_separator, unit);
 }
 
 std::string notation_examples(char decimal_separator, Unit unit)
@@ -149,25 +198,20 @@ std::string quote_excerpt(std::string_view text, std::size_t max_characters)
     std::size_t characters = 0;
     std::size_t i = 0;
     while (i < text.size() && characters < max_characters) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80           ? 1
-                             : (lead >> 5) == 0x6  ? 2
-                             : (lead >> 4) == 0xE  ? 3
-                             : (lead >> 3) == 0x1E ? 4
-                                                   : 1;
-        if (i + length > text.size()) {
-            length = text.size() - i;
-        }
-        const std::string_view character = text.substr(i, length);
-        if (breaks_the_line(character)) {
+        const Utf8Character character = decode_utf8(text, i);
+        if (!character.valid) {
+            excerpt += "\ufffd";
+        } else if (breaks_the_line(character.code)) {
             excerpt.push_back(' ');
-        } else if (is_bidi_control(character)) {
-            // Shown, not obeyed: it would reorder the program's own words around it.
-            excerpt += "[U+" + code_point_hex(character) + "]";
+        } else if (is_format_character(character.code)) {
+            // Shown, not obeyed: it would hide in the quote or reorder the words around it.
+            char hex[16];
+            std::snprintf(hex, sizeof hex, "[U+%04X]", static_cast<unsigned>(character.code));
+            excerpt += hex;
         } else {
-            excerpt.append(text.substr(i, length));
+            excerpt.append(text.substr(i, character.length));
         }
-        i += length;
+        i += character.length;
         ++characters;
     }
     if (i < text.size()) {

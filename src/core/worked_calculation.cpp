@@ -3,9 +3,13 @@
 #include "core/number_reading.hpp"
 #include "core/number_writing.hpp"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <span>
+#include <string>
+#include <utility>
 
 namespace torvanel {
 namespace {
@@ -38,24 +42,61 @@ std::string WorkedCalculation::text() const
 
 namespace {
 
-// The standard values nearest to a positive resistance of full precision.
+// A standard value of the decade (1 to 10) times ten to the exponent, with its unit;
+// read from its decimal form, so it is the nearest double and no power of ten rounds.
+std::string standard_value_text(double standard, int exponent, char decimal_separator)
+{
+    char decimal[32];
+    char* end = std::to_chars(decimal, decimal + 8, standard).ptr;
+    *end++ = 'e';
+    end = std::to_chars(end, decimal + sizeof decimal, exponent).ptr;
+    double value = 0;
+    // Beyond the largest double (near the top of the range the value above does not exist).
+    if (std::from_chars(decimal, end, value).ec == std::errc::result_out_of_range && exponent > 0) {
+        return std::string(kOutOfRangeWords);
+    }
+    return engineering_text(value, decimal_separator, Unit::Ohm);
+}
+
+// A positive value's figure as written ("470", "0.00047", "4.7E-310") split into a
+// mantissa in [1, 10) and a power of ten, on its decimal digits: a value that rounding
+// left a hair below 4,7 is written 4,7 and is 4,7.
+std::pair<double, int> decimal_mantissa_and_exponent(double value)
+{
+    const std::string figure = text_from_number(value, '.');
+    const std::size_t e_position = std::min(figure.find('E'), figure.size());
+    std::string digits;
+    int whole_digits = -1;
+    for (std::size_t i = 0; i < e_position; ++i) {
+        if (figure[i] == '.') {
+            whole_digits = static_cast<int>(digits.size());
+        } else {
+            digits += figure[i];
+        }
+    }
+    if (whole_digits < 0) {
+        whole_digits = static_cast<int>(digits.size());
+    }
+    int exponent = 0;
+    if (e_position < figure.size()) {
+        const std::size_t sign = e_position + 1;
+        std::from_chars(figure.data() + sign + (figure[sign] == '+' ? 1 : 0), figure.data() + figure.size(), exponent);
+    }
+    const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size() - 1);
+    const std::string mantissa_text = digits.substr(first, 1) + "." + digits.substr(first + 1) + "0";
+    double mantissa = 1;
+    std::from_chars(mantissa_text.data(), mantissa_text.data() + mantissa_text.size(), mantissa);
+    return {mantissa, exponent + whole_digits - static_cast<int>(first) - 1};
+}
+
+// The standard values nearest to a positive resistance.
 std::string nearest_standard(double ohms, std::span<const double> decade, char decimal_separator)
 {
-    int exponent = static_cast<int>(std::floor(std::log10(ohms)));
-    // Multiplying by an exact power of ten rounds once; dividing by 0.1 would not.
-    double mantissa = exponent >= 0 ? ohms / std::pow(10.0, exponent) : ohms * std::pow(10.0, -exponent);
-    // log10 may land a hair below a power of ten, or above it.
-    if (mantissa >= 10 * (1 - 1e-12)) {
-        mantissa /= 10;
-        ++exponent;
-    } else if (mantissa < 1) {
-        mantissa *= 10;
-        --exponent;
-    }
-    const auto value = [exponent, decimal_separator](double standard, int decades) {
-        return engineering_text(standard * std::pow(10.0, exponent + decades), decimal_separator, Unit::Ohm);
+    const auto [mantissa, exponent] = decimal_mantissa_and_exponent(ohms);
+    const auto value = [exponent = exponent, decimal_separator](double standard, int decades) {
+        return standard_value_text(standard, exponent + decades, decimal_separator);
     };
-    // On the series, within rounding (a value a hair below 4,7 is 4,7); 10 is the next decade's 1.
+    // On the series, within rounding; 10 is the next decade's 1.
     for (std::size_t i = 0; i <= decade.size(); ++i) {
         const double standard = i < decade.size() ? decade[i] : 10.0;
         if (std::abs(mantissa - standard) <= 1e-9 * standard) {
@@ -78,12 +119,11 @@ std::string standard_neighbours(double ohms, int series, char decimal_separator)
 {
     const std::span<const double> decade = series == 12 ? std::span<const double>(kE12) : std::span<const double>(kE24);
     const std::string name = "E" + std::to_string(series) + ": ";
-    // Below a double's full precision the decade's arithmetic loses its digits.
-    if (!(ohms > 0) || !writable(ohms)) {
-        return name + std::string(kOutOfRangeWords);
+    // Zero, a negative or an infinite resistance has no standard values.
+    if (!(ohms > 0) || !std::isfinite(ohms)) {
+        return name + "nessun valore standard";
     }
     const std::string neighbours = nearest_standard(ohms, decade, decimal_separator);
-    // Near the top of the range the value above may not exist.
     return name + (neighbours.find(kOutOfRangeWords) == std::string::npos ? neighbours : std::string(kOutOfRangeWords));
 }
 
@@ -113,25 +153,24 @@ std::optional<WorkedCalculation> worked_calculation(const Form& form, char decim
     if (shown.problem != NumberProblem::None || !a || !b) {
         return std::nullopt;
     }
-    const auto written = [decimal_separator](double value, Unit unit) {
-        return engineering_text(value, decimal_separator, unit);
+    // The figures that follow from the two values hold no more digits than they do.
+    const int digits = std::min(significant_digits_held(*a), significant_digits_held(*b));
+    const auto written = [decimal_separator, digits](double value, Unit unit) {
+        return engineering_text(value, decimal_separator, unit, digits);
     };
-    // A line whose figures are not all writable says so in place of the figures.
-    const auto out_of_range = ": " + std::string(kOutOfRangeWords);
     WorkedCalculation worked;
     const char* operation = unknown == Unit::Volt ? " × " : " / ";
-    worked.line =
-        std::string(quantity_symbol(unknown)) + " = " + std::string(quantity_symbol(first)) + operation +
-        std::string(quantity_symbol(second)) +
-        (writable(*a) && writable(*b) && writable(shown.value)
-             ? " = " + written(*a, first) + operation + written(*b, second) + " = " + written(shown.value, unknown)
-             : out_of_range);
+    worked.line = std::string(quantity_symbol(unknown)) + " = " + std::string(quantity_symbol(first)) + operation +
+                  std::string(quantity_symbol(second)) + " = " + written(*a, first) + operation +
+                  written(*b, second);
+    // A result only follows from two values that are not zero: a zero result underflowed.
+    worked.line += shown.value == 0 ? ": " + std::string(kTooSmallWords) : " = " + written(shown.value, unknown);
     const double volts = unknown == Unit::Volt ? shown.value : *a;
     const double amperes = unknown == Unit::Ampere ? shown.value : *b;
-    // A product of two values that are not zero is not zero either, unless it underflowed.
     const double watts = volts * amperes;
-    const bool power_writable = writable(watts) && (watts != 0 || volts == 0 || amperes == 0);
-    worked.power = "P = V × I" + (power_writable ? " = " + written(watts, Unit::Watt) : out_of_range);
+    worked.power = "P = V × I" + (watts == 0                ? ": " + std::string(kTooSmallWords)
+                                  : !std::isfinite(watts) ? ": " + std::string(kOutOfRangeWords)
+                                                          : " = " + written(watts, Unit::Watt));
     if (unknown == Unit::Ohm && shown.value > 0) {
         worked.standard_values = standard_neighbours(shown.value, 12, decimal_separator) + "\n" +
                                  standard_neighbours(shown.value, 24, decimal_separator);

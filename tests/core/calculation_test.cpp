@@ -70,6 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
         CalculationCase{"Overflow", Unknown::V, '.', "", "1E200", "1E200", "", "1E200", "1E200", "", 1},
         CalculationCase{"ProductUnderflowShowsZero", Unknown::V, '.', "", "1e-200", "1e-200", "", "1e-200", "1e-200",
                         "0"},
+        // A factor below the normal range holds few digits, and so does the product.
+        CalculationCase{"SubnormalFactorLimitsTheDigits", Unknown::V, '.', "", "1E308", "1E-320", "", "1E308", "1E-320",
+                        "1E-12"},
         CalculationCase{"LettersFail", Unknown::V, '.', "", "abc", "3", "0", "abc", "3", "", 1},
         CalculationCase{"BlanksFail", Unknown::V, '.', "", "   ", "3", "0", "   ", "3", "", 1},
         // Both values are converted before the zero test: a zero never hides a bad text.
@@ -87,6 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         CalculationCase{"QuotientOverflow", Unknown::R, '.', "1e300", "", "1e-300", "1e300", "", "1e-300", "", 1},
         CalculationCase{"QuotientUnderflowShowsZero", Unknown::R, '.', "-1e-300", "", "1e300", "-1e-300", "", "1e300",
                         "0"},
+        CalculationCase{"SubnormalQuotientShowsItsOwnDigits", Unknown::R, '.', "1e-300", "", "1e10", "1e-300", "",
+                        "1e10", "1E-310"},
         CalculationCase{"WrongSeparatorFails", Unknown::R, ',', "2.5", "", "1", "2.5", "0", "1", "", 1},
         // Current unknown.
         CalculationCase{"OneThird", Unknown::I, '.', "1", "3", "", "1", "3", "", "0.333333333333333"},

@@ -142,13 +142,16 @@ TEST(EngineeringText, PrefixBetweenOneAndAThousandFifteenDigitsAtMost)
         {1e15, Unit::Volt, "1E+15 V"},
         {1.5e-13, Unit::Ampere, "1,5E-13 A"},
         {0, Unit::Ohm, "0 Ω"},
-        // No infinity and no digits of a subnormal magnitude, in any sentence.
+        // No infinity, and below the normal range only the digits the value holds.
         {std::numeric_limits<double>::infinity(), Unit::Watt, "fuori dall'intervallo dei numeri rappresentabili"},
-        {1e-310, Unit::Ohm, "fuori dall'intervallo dei numeri rappresentabili"},
+        {1e-310, Unit::Ohm, "1E-310 Ω"},
+        {-1.5e-320, Unit::Volt, "-1,5E-320 V"},
     };
     for (const EngineeringCase& c : cases) {
         EXPECT_EQ(engineering_text(c.value, ',', c.unit), c.comma_text) << c.value;
     }
+    // A figure that follows from a value of few digits keeps no more.
+    EXPECT_EQ(engineering_text(9.99988867182683e-13, ',', Unit::Volt, 1), "1 pV");
     EXPECT_EQ(engineering_text(4700, '.', Unit::Ohm), "4.7 kΩ");
 }
 

@@ -130,7 +130,10 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{"NegativeExponentForm", -2.5e20, "-2.5E+20"},
                       WriteCase{"ThreeDigitExponent", 1e300, "1E+300"},
                       WriteCase{"Largest", kMax, "1.79769313486232E+308"},
-                      WriteCase{"SmallestSubnormal", kTrueMin, "4.94065645841247E-324"}),
+                      // Below the normal range: only the digits the value holds.
+                      WriteCase{"SmallestSubnormal", kTrueMin, "5E-324"},
+                      WriteCase{"Subnormal", 1.5e-320, "1.5E-320"},
+                      WriteCase{"NegativeSubnormal", -2.2250738585072e-308, "-2.2250738585072E-308"}),
     [](const ::testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
 
 TEST(NumberTextRoundTrip, FifteenDigitTextsReadBackToTheSameText)

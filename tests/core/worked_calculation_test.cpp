@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace torvanel {
 namespace {
 
@@ -43,19 +45,26 @@ TEST(WorkedCalculation, ShowsTheValuesAsReadThePowerAndTheStandardResistors)
         // A hair below the top of a decade is the next decade's standard value.
         {&Form::OHM, "9,9999999999", "", "1", "R = V / I = 9,9999999999 V / 1 A = 9,9999999999 Ω",
          "P = V × I = 9,9999999999 W", "E12: 10 Ω (valore standard)\nE24: 10 Ω (valore standard)"},
-        // Out of range: a power that overflows, a resistance that underflows to zero or
-        // to a subnormal magnitude.
+        // A power beyond the largest double; results and powers that underflowed are no
+        // zeros; below the normal range only the digits a value holds, also in what follows.
         {&Form::OHM, "1E200", "", "1E200", "R = V / I = 1E+200 V / 1E+200 A = 1 Ω",
          "P = V × I: fuori dall'intervallo dei numeri rappresentabili",
          "E12: 1 Ω (valore standard)\nE24: 1 Ω (valore standard)"},
-        {&Form::OHM, "1E-300", "", "1E300", "R = V / I = 1E-300 V / 1E+300 A = 0 Ω", "P = V × I = 1 W", ""},
+        {&Form::OHM, "1E-300", "", "1E300", "R = V / I = 1E-300 V / 1E+300 A: troppo piccolo per essere rappresentato",
+         "P = V × I = 1 W", ""},
+        {&Form::AMPERE, "1E-200", "1E200", "",
+         "I = V / R = 1E-200 V / 1E+200 Ω: troppo piccolo per essere rappresentato",
+         "P = V × I: troppo piccolo per essere rappresentato", ""},
         {&Form::OHM, "1E-200", "", "1E-200", "R = V / I = 1E-200 V / 1E-200 A = 1 Ω",
-         "P = V × I: fuori dall'intervallo dei numeri rappresentabili",
-         "E12: 1 Ω (valore standard)\nE24: 1 Ω (valore standard)"},
-        {&Form::OHM, "1E-300", "", "1E10", "R = V / I: fuori dall'intervallo dei numeri rappresentabili",
-         "P = V × I = 1E-290 W",
-         "E12: fuori dall'intervallo dei numeri rappresentabili\n"
-         "E24: fuori dall'intervallo dei numeri rappresentabili"},
+         "P = V × I: troppo piccolo per essere rappresentato", "E12: 1 Ω (valore standard)\nE24: 1 Ω (valore standard)"},
+        {&Form::OHM, "1E-300", "", "1E10", "R = V / I = 1E-300 V / 10 GA = 1E-310 Ω", "P = V × I = 1E-290 W",
+         "E12: 1E-310 Ω (valore standard)\nE24: 1E-310 Ω (valore standard)"},
+        {&Form::OHM, "5E-310", "", "1", "R = V / I = 5E-310 V / 1 A = 5E-310 Ω", "P = V × I = 5E-310 W",
+         "E12: 4,7E-310 Ω – 5,6E-310 Ω\nE24: 4,7E-310 Ω – 5,1E-310 Ω"},
+        {&Form::VOLT, "", "1E308", "1E-320", "V = R × I = 1E+308 Ω × 1E-320 A = 1 pV",
+         "P = V × I: troppo piccolo per essere rappresentato", ""},
+        {&Form::OHM, "1,5E-320", "", "1E300",
+         "R = V / I = 1,5E-320 V / 1E+300 A: troppo piccolo per essere rappresentato", "P = V × I = 1,5E-20 W", ""},
     };
     for (const WorkedCase& c : cases) {
         testing::Program program(',');
@@ -72,10 +81,13 @@ TEST(WorkedCalculation, ShowsTheValuesAsReadThePowerAndTheStandardResistors)
     }
 }
 
-TEST(WorkedCalculation, StandardValuesBeyondTheLargestDoubleAreOutOfRange)
+TEST(WorkedCalculation, StandardValuesOnlyForAFinitePositiveResistance)
 {
     EXPECT_EQ(standard_neighbours(1.7e308, 12, ','), "E12: fuori dall'intervallo dei numeri rappresentabili");
     EXPECT_EQ(standard_neighbours(1.5e308, 12, ','), "E12: 1,5E+308 Ω (valore standard)");
+    for (const double none : {0.0, -0.0, -470.0, std::numeric_limits<double>::infinity()}) {
+        EXPECT_EQ(standard_neighbours(none, 24, ','), "E24: nessun valore standard") << none;
+    }
 }
 
 TEST(WorkedCalculation, NoneWithoutAResult)

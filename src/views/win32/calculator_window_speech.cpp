@@ -95,7 +95,7 @@ AccessibleFacts CalculatorWindow::facts_of(const Child& child) const
             // The row and column, then the result with its unit.
             const std::string& caption = static_cast<const Label&>(*child.control).Caption.get();
             facts.name = to_utf16(result_label_description(
-                description, result_description(caption, host_.decimal_separator(), description.unit)));
+                description, result_statement(caption, host_.decimal_separator(), description.unit)));
         }
         break;
     }
