@@ -175,6 +175,9 @@ TEST(ValueDescriptions, ReadingTellsTheValueReadOrWhyItIsRefused)
         {"20 mA", ',', Unit::Volt, "non letto: è in ampere, non in volt"},
         {"20 MA", ',', Unit::Ampere, "letto come 20000000 A"},
         {"5 volts", ',', Unit::Volt, "non letto: ha un'unità che non si legge"},
+        // Below the normal range: the digits held; below every double: no exact zero.
+        {"1E-320", '.', Unit::Ampere, "letto come 1E-320 A"},
+        {"-1e-400", ',', Unit::Volt, "letto come 0 V: troppo piccolo per essere rappresentato"},
     };
     for (const DescriptionCase& c : cases) {
         EXPECT_EQ(reading_description(c.text, c.separator, c.unit), c.description) << c.text;
@@ -223,6 +226,9 @@ TEST(ValueDescriptions, ResultCaptionIsWrittenWithPrefixAndUnit)
     for (const DescriptionCase& c : cases) {
         EXPECT_EQ(result_description(c.text, c.separator, c.unit), c.description) << c.text;
     }
+    // A sentence never calls a result that underflowed zero.
+    EXPECT_EQ(result_statement("0", ',', Unit::Ampere), "troppo piccolo per essere rappresentato, mostrato come 0");
+    EXPECT_EQ(result_statement("4700", ',', Unit::Ohm), "4,7 kΩ");
 }
 
 } // namespace

@@ -151,9 +151,13 @@ TEST(NumberTextRoundTrip, FifteenDigitTextsReadBackToTheSameText)
 TEST(NumberFromTextLongInput, TenMillionCharactersAreReadOrRefused)
 {
     EXPECT_EQ(number_from_text("1" + std::string(10'000'000, '0'), '.').problem, NumberProblem::OutOfRange);
-    const NumberReading tiny = number_from_text("0." + std::string(10'000'000, '0') + "1", '.');
+    const NumberReading tiny = number_from_text("-0." + std::string(10'000'000, '0') + "1", '.');
     EXPECT_EQ(tiny.problem, NumberProblem::None);
     EXPECT_EQ(tiny.value, 0.0);
+    // -0.0 == 0 holds either way: the sign and the underflow are checked by themselves.
+    EXPECT_TRUE(std::signbit(tiny.value));
+    EXPECT_TRUE(tiny.underflowed);
+    EXPECT_FALSE(number_from_text("0.0", '.').underflowed);
     EXPECT_EQ(number_from_text(std::string(10'000'000, '7') + "x", '.').problem, NumberProblem::UnknownUnit);
     EXPECT_EQ(number_from_text(std::string(10'000'000, '7') + "+", '.').problem, NumberProblem::NotANumber);
 }
@@ -167,6 +171,12 @@ TEST(QuoteExcerpt, ShortensAtCharacterBoundariesAndHidesControlCharacters)
     EXPECT_EQ(quote_excerpt("àààà", 3), "ààà…");
     // A direction override would reorder the words around the quote: shown, not obeyed.
     EXPECT_EQ(quote_excerpt("12\u202e34\u2066"), "12[U+202E]34[U+2066]");
+    // Invisible format characters would make a quote look like a valid number.
+    EXPECT_EQ(quote_excerpt("5\u200b\ufeff\u2060\u00ad\U000E0001"), "5[U+200B][U+FEFF][U+2060][U+00AD][U+E0001]");
+    // Bytes that are no UTF-8 each show as U+FFFD, and never take the character after them.
+    EXPECT_EQ(quote_excerpt("1\xe2\x82" "5"), "1\ufffd5");
+    EXPECT_EQ(quote_excerpt("\xff\xc0\xaf" "a\xed\xa0\x80" "b\xf4\x90" "c"), "\ufffd\ufffd\ufffda\ufffd\ufffd\ufffdb\ufffd\ufffdc");
+    EXPECT_EQ(quote_excerpt("\xf0\x9f\x94\x8b"), "\xf0\x9f\x94\x8b"); // a four-byte character stays
     // DEL, a C1 line break and the line and paragraph separators are blanks too.
     EXPECT_EQ(quote_excerpt("a\x7f"
                             "b\u0085c\u2028d\u2029e"),

@@ -1,0 +1,136 @@
+#include "core/announcement_queue.hpp"
+#include "core/control_words.hpp"
+#include "core/held_text.hpp"
+#include "core/presentation.hpp"
+#include "core/program_harness.hpp"
+#include "core/value_descriptions.hpp"
+
+#include <gtest/gtest.h>
+
+namespace torvanel {
+namespace {
+
+// A result typed as a user does it, then what its menu copies and what is announced.
+TEST(ResultPresentation, CopiesAFigureOrNothingAndNeverCallsAnUnderflowZero)
+{
+    struct ResultCase {
+        const char* volts;
+        const char* ohms;
+        const char* caption;
+        const char* spoken; // what the announcement says of the result
+    };
+    const ResultCase cases[] = {
+        {"1E-200", "1E200", "0", "risultato: troppo piccolo per essere rappresentato, mostrato come 0"},
+        {"1E-300", "1E10", "1E-310", "risultato: 1E-310 A"},
+        {"9", "3k", "0,003", "risultato: 3 mA"},
+    };
+    for (const ResultCase& c : cases) {
+        testing::Program program(',');
+        Presentation presentation(program.form, ',');
+        program.click(program.form.AMPERE);
+        program.type(program.form.VoltInput, c.volts);
+        program.type(program.form.OhmInput, c.ohms);
+        program.click(program.form.CALCOLO);
+        const Label& result = program.form.AmpereOutput;
+        ASSERT_EQ(result.Caption.get(), c.caption);
+        presentation.described(result, PropertyName::Caption);
+
+        const std::string said = announcement(program.form, result, PropertyName::Caption, ',');
+        EXPECT_NE(said.find(c.spoken), std::string::npos) << said;
+        EXPECT_EQ(said.find("= 0 "), std::string::npos) << said;
+        // Each copy is a figure that reads back as the value shown, never a sentence.
+        for (const auto& entry : presentation.result_menu(result)) {
+            ASSERT_TRUE(entry.copies.has_value()) << entry.words;
+            if (entry.words != kCopyCalculationWords) {
+                const NumberReading copied = number_from_text(*entry.copies, ',', Unit::Ampere);
+                EXPECT_EQ(copied.problem, NumberProblem::None) << *entry.copies;
+                EXPECT_EQ(copied.value, number_from_text(c.caption, ',').value) << *entry.copies;
+            }
+        }
+        EXPECT_EQ(presentation.copy_result().text, c.caption);
+    }
+}
+
+TEST(ResultPresentation, NothingToCopyWithoutAResult)
+{
+    testing::Program program(',');
+    Presentation presentation(program.form, ',');
+    for (const auto& entry : presentation.result_menu(program.form.VoltOutput)) {
+        EXPECT_FALSE(entry.copies.has_value()) << entry.words;
+    }
+    EXPECT_EQ(presentation.copy_result().text, "");
+    EXPECT_EQ(presentation.copy_result().announcement, kNothingToCopyWords);
+}
+
+TEST(ResultPresentation, ReadBackOnlyForTheKnownBoxes)
+{
+    testing::Program program(',');
+    Presentation presentation(program.form, ',');
+    program.click(program.form.OHM);
+    program.type(program.form.VoltInput, "5");
+    program.type(program.form.AmpereInput, "1m");
+    program.click(program.form.CALCOLO);
+    const auto readings = presentation.readings();
+    ASSERT_EQ(readings.size(), 2u);
+    EXPECT_EQ(readings[0].first, &program.form.VoltInput);
+    EXPECT_EQ(readings[0].second, "letto come 5 V");
+    EXPECT_EQ(readings[1].first, &program.form.AmpereInput);
+    EXPECT_EQ(readings[1].second, "letto come 0,001 A");
+}
+
+TEST(AnnouncementQueue, JoinsWhatWaitedIntoSentencesAndSkipsEmptyWords)
+{
+    AnnouncementQueue queue;
+    EXPECT_EQ(queue.add("subito"), "subito"); // not held: said at once
+    queue.hold();
+    for (const char* words : {"Uno.", "", "due", "tre"}) {
+        EXPECT_EQ(queue.add(words), "");
+    }
+    EXPECT_EQ(queue.release(), "Uno. due. tre");
+    EXPECT_EQ(queue.release(), "");
+    EXPECT_EQ(queue.add("dopo"), "dopo");
+}
+
+// An editor that shows its text whole, with no history of its own.
+class PlainEditor final : public TextEditor {
+public:
+    std::size_t shown_length() const override { return character_count(text); }
+    std::string shown_text() const override { return text; }
+    void display(const std::string& shown, bool) override { text = shown; }
+    std::string with_selection_replaced(std::string_view inserted) const override
+    {
+        return text + std::string(inserted);
+    }
+    bool can_undo() const override { return false; }
+    bool can_redo() const override { return false; }
+    bool has_selection() const override { return false; }
+    void copy_to_clipboard(const std::string&) override {}
+
+    std::string text;
+};
+
+TEST(HeldText, HeldFromExactlyTheLimitAndUndoOfferedOnlyWhenThereIsSomething)
+{
+    for (const std::size_t before : {HeldText::kHeldLength - 2, HeldText::kHeldLength - 1}) {
+        PlainEditor editor;
+        HeldText box(editor, {}, {});
+        box.show_text(std::string(before, '7'));
+        const bool reaches_limit = before + 1 == HeldText::kHeldLength;
+        EXPECT_EQ(box.command(BoxCommand::Type, "x"), reaches_limit) << before;
+        EXPECT_EQ(box.holds_text(), reaches_limit) << before;
+    }
+    PlainEditor editor;
+    HeldText box(editor, {}, {});
+    const auto undo_enabled = [&box] { return box.held_menu().front().enabled; };
+    box.show_text(std::string(HeldText::kHeldLength, '1')); // the program's text: nothing to undo
+    ASSERT_EQ(box.held_menu().front().words, "Annulla");
+    EXPECT_FALSE(undo_enabled());
+    box.command(BoxCommand::Paste, std::string(HeldText::kHeldLength, '2'));
+    EXPECT_TRUE(undo_enabled());
+    box.command(BoxCommand::Undo);
+    EXPECT_EQ(box.full_text(), std::string(HeldText::kHeldLength, '1'));
+    EXPECT_FALSE(undo_enabled());
+}
+
+} // namespace
+} // namespace torvanel
