@@ -34,8 +34,8 @@ bool compute_row(Form& form, Host& host, const QuantityRow& row)
     const double result = apply(row.operation, first_operand, second_operand);
     host.check_arithmetic(result);
     // An operand below a double's normal range holds only a few digits, and so does the result.
-    (form.*row.result_label).Caption = host.text_of(
-        result, std::min(significant_digits_held(first_operand), significant_digits_held(second_operand)));
+    (form.*row.result_label).Caption =
+        host.text_of(result, std::min(significant_digits_held(first_operand), significant_digits_held(second_operand)));
     return true;
 }
 

@@ -32,7 +32,6 @@ inline constexpr std::string_view kTooSmallWords = "troppo piccolo per essere ra
 // "4,7 kΩ", "333,333333333333 mA". Outside p…T, and for zero, the form of
 // text_from_number followed by the unit. Digits as text_from_number; a value that is
 // not finite: kOutOfRangeWords.
-std::string engineering_text(double value, char decimal_separator, Unit unit,
-                             int significant_digits = kShownDigits);
+std::string engineering_text(double value, char decimal_separator, Unit unit, int significant_digits = kShownDigits);
 
 } // namespace torvanel

@@ -161,14 +161,13 @@ std::optional<WorkedCalculation> worked_calculation(const Form& form, char decim
     WorkedCalculation worked;
     const char* operation = unknown == Unit::Volt ? " × " : " / ";
     worked.line = std::string(quantity_symbol(unknown)) + " = " + std::string(quantity_symbol(first)) + operation +
-                  std::string(quantity_symbol(second)) + " = " + written(*a, first) + operation +
-                  written(*b, second);
+                  std::string(quantity_symbol(second)) + " = " + written(*a, first) + operation + written(*b, second);
     // A result only follows from two values that are not zero: a zero result underflowed.
     worked.line += shown.value == 0 ? ": " + std::string(kTooSmallWords) : " = " + written(shown.value, unknown);
     const double volts = unknown == Unit::Volt ? shown.value : *a;
     const double amperes = unknown == Unit::Ampere ? shown.value : *b;
     const double watts = volts * amperes;
-    worked.power = "P = V × I" + (watts == 0                ? ": " + std::string(kTooSmallWords)
+    worked.power = "P = V × I" + (watts == 0              ? ": " + std::string(kTooSmallWords)
                                   : !std::isfinite(watts) ? ": " + std::string(kOutOfRangeWords)
                                                           : " = " + written(watts, Unit::Watt));
     if (unknown == Unit::Ohm && shown.value > 0) {

@@ -147,7 +147,7 @@ TEST(CalculationFailure, WrongSeparatorMessageSaysWhichToUse)
     program.click(program.form.CALCOLO);
     ASSERT_EQ(program.reporter.errors.size(), 1u);
     EXPECT_EQ(program.reporter.errors.front().problem, NumberProblem::WrongSeparator);
-    EXPECT_NE(program.reporter.errors.front().message.find("virgola"), std::string::npos);
+    EXPECT_NE(program.reporter.errors.front().message.find("Usare la virgola"), std::string::npos);
 }
 
 TEST(CalculationFailure, OverflowIsReportedAndTheProgramGoesOn)

@@ -131,8 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{"ThreeDigitExponent", 1e300, "1E+300"},
                       WriteCase{"Largest", kMax, "1.79769313486232E+308"},
                       // Below the normal range: only the digits the value holds.
-                      WriteCase{"SmallestSubnormal", kTrueMin, "5E-324"},
-                      WriteCase{"Subnormal", 1.5e-320, "1.5E-320"},
+                      WriteCase{"SmallestSubnormal", kTrueMin, "5E-324"}, WriteCase{"Subnormal", 1.5e-320, "1.5E-320"},
                       WriteCase{"NegativeSubnormal", -2.2250738585072e-308, "-2.2250738585072E-308"}),
     [](const ::testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
 
@@ -174,8 +173,14 @@ TEST(QuoteExcerpt, ShortensAtCharacterBoundariesAndHidesControlCharacters)
     // Invisible format characters would make a quote look like a valid number.
     EXPECT_EQ(quote_excerpt("5\u200b\ufeff\u2060\u00ad\U000E0001"), "5[U+200B][U+FEFF][U+2060][U+00AD][U+E0001]");
     // Bytes that are no UTF-8 each show as U+FFFD, and never take the character after them.
-    EXPECT_EQ(quote_excerpt("1\xe2\x82" "5"), "1\ufffd5");
-    EXPECT_EQ(quote_excerpt("\xff\xc0\xaf" "a\xed\xa0\x80" "b\xf4\x90" "c"), "\ufffd\ufffd\ufffda\ufffd\ufffd\ufffdb\ufffd\ufffdc");
+    EXPECT_EQ(quote_excerpt("1\xe2\x82"
+                            "5"),
+              "1\ufffd5");
+    EXPECT_EQ(quote_excerpt("\xff\xc0\xaf"
+                            "a\xed\xa0\x80"
+                            "b\xf4\x90"
+                            "c"),
+              "\ufffd\ufffd\ufffda\ufffd\ufffd\ufffdb\ufffd\ufffdc");
     EXPECT_EQ(quote_excerpt("\xf0\x9f\x94\x8b"), "\xf0\x9f\x94\x8b"); // a four-byte character stays
     // DEL, a C1 line break and the line and paragraph separators are blanks too.
     EXPECT_EQ(quote_excerpt("a\x7f"

@@ -69,12 +69,25 @@ TEST(WindowDescription, TitleNamesProgramVersionAndDate)
     EXPECT_TRUE(title.ends_with(" GIUGNO 2000"));
 }
 
-TEST(Form, StartsWithTheDescribedCaptionsAndColours)
+TEST(Form, EveryControlStartsAsItsDescriptionSays)
 {
     Form form;
-    EXPECT_EQ(form.LABEL.Caption.get(), "FORMULA IN USO ");
-    EXPECT_EQ(form.VoltInput.Background.get(), Colour{0x00C0C0C0});
-    EXPECT_FALSE(form.Formula.Background.get() == std::nullopt);
+    const auto& described = calculator_window_description().controls;
+    ASSERT_EQ(form.controls().size(), described.size());
+    for (std::size_t i = 0; i < described.size(); ++i) {
+        const Control& control = *form.controls()[i];
+        ASSERT_EQ(&control.description(), &described[i]) << described[i].name;
+        if (control.kind() == ControlKind::TextBox) {
+            const auto* box = static_cast<const TextBox*>(&control);
+            EXPECT_EQ(box->Text.get(), described[i].caption_or_text) << control.name();
+            EXPECT_EQ(box->Background.get(), described[i].background) << control.name();
+            EXPECT_EQ(box->Visible.get(), described[i].visible) << control.name();
+        } else if (control.kind() == ControlKind::Label) {
+            const auto* label = static_cast<const Label*>(&control);
+            EXPECT_EQ(label->Caption.get(), described[i].caption_or_text) << control.name();
+            EXPECT_EQ(label->Background.get(), described[i].background) << control.name();
+        }
+    }
 }
 
 } // namespace

@@ -76,7 +76,7 @@ TEST_F(ItalianUse, CommaNumbersAndTheKeypadDecimalKey)
     watchdog->expect_message_box();
     click("CALCOLO");
     ASSERT_EQ(watchdog->answered_texts.size(), 1);
-    EXPECT_TRUE(watchdog->answered_texts.front().contains("virgola"));
+    EXPECT_TRUE(watchdog->answered_texts.front().contains("Usare la virgola"));
 }
 
 TEST_F(ItalianUse, CurrentTypedIntoTheVoltageBoxIsRefusedClearly)

@@ -25,14 +25,18 @@ TEST_F(Usability, ALongResultIsShownWholeInItsLabel)
     click("CALCOLO");
     auto* result = widget_as<QLabel>("AmpereOutput");
     ASSERT_EQ(result->text(), "-1.42857142857143E-06");
-    const auto width = [result](const QFont& font) {
-        const QFontMetrics metrics(font);
-        return metrics.horizontalAdvance(result->text()) + metrics.horizontalAdvance(QLatin1Char('x'));
-    };
+    auto* unit = result->findChild<QLabel*>();
+    ASSERT_NE(unit, nullptr);
+    // What is drawn is the caption, then its unit beside it: both must lie inside the label.
+    const QRect inside = result->contentsRect();
+    const QFontMetrics shown(result->font());
+    EXPECT_LE(shown.horizontalAdvance(result->text()), unit->x() - inside.left());
+    EXPECT_LE(unit->x() + QFontMetrics(unit->font()).horizontalAdvance(unit->text()), inside.right() + 1);
+    EXPECT_TRUE(inside.contains(unit->geometry())) << "unit outside its label";
     QFont designed = result->font();
     designed.setPointSizeF(9.75);
-    EXPECT_GT(width(designed), result->contentsRect().width()) << "the designed font would cut it";
-    EXPECT_LE(width(result->font()), result->contentsRect().width());
+    EXPECT_GT(QFontMetrics(designed).horizontalAdvance(result->text() + " A"), inside.width())
+        << "the designed font would cut it";
 }
 
 TEST_F(Usability, CtrlCWithNothingSelectedCopiesTheResultAndSaysSo)

@@ -3,13 +3,10 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
-
-#include <iostream>
 
 namespace torvanel {
 namespace {
@@ -197,20 +194,15 @@ TEST_F(WindowUse, TenMegabytePasteGivesTheConversionMessageAndChangesNothingElse
     type_into("AmpereInput", "3");
     const QString huge = QString(10'000'000, QChar('7')) + QStringLiteral("x");
     QApplication::clipboard()->setText(huge);
-    QElapsedTimer timer;
-    timer.start();
-    QWidget* box = widget("OhmInput");
+    auto* box = widget_as<QLineEdit>("OhmInput");
     QTest::mouseClick(box, Qt::LeftButton);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    QApplication::processEvents(); // the window shows the pasted text
-    const qint64 paste_ms = timer.restart();
     ASSERT_EQ(calculator->form().OhmInput.Text.get().size(), 10'000'001u);
+    // Held, not laid out: the box shows a summary with the text's length.
+    EXPECT_TRUE(box->text().endsWith(QStringLiteral("(10\u00a0000\u00a0001 caratteri)"))) << box->text().toStdString();
 
     watchdog->expect_message_box();
     click("CALCOLO");
-    const qint64 message_ms = timer.elapsed();
-    std::cout << "10 MB paste until shown: " << paste_ms
-              << " ms, CALCOLO click until the message is answered: " << message_ms << " ms\n";
     ASSERT_EQ(watchdog->answered_texts.size(), 1);
     // The message quotes only the start of the text.
     EXPECT_LT(watchdog->answered_texts.front().size(), 300);

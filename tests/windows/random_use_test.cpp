@@ -133,7 +133,6 @@ TEST(RandomUse, EventsKeepTheWindowConsistent)
     }
     std::cout << "random use: " << events << " events, " << results_shown << " results, " << view->reporter_.errors
               << " errors since the last start\n";
-    EXPECT_EQ(events, events_wanted);
     EXPECT_GT(results_shown, 10);
 }
 
