@@ -1,5 +1,6 @@
 #include "core/control_words.hpp"
 
+#include "core/spoken_words.hpp"
 #include "core/value_descriptions.hpp"
 
 #include <utility>
@@ -14,17 +15,10 @@ std::string quantity_and_column(const ControlDescription& control)
     return std::string(control.quantity_name) + ", " + std::string(control_description(heading).caption_or_text);
 }
 
-// The worked calculation, a sentence a line.
+// The worked calculation after a sentence, as a screen reader hears it.
 std::string spoken(const std::optional<WorkedCalculation>& worked)
 {
-    if (!worked) {
-        return {};
-    }
-    std::string sentences;
-    for (const char c : "\n" + worked->text()) {
-        sentences += c == '\n' ? std::string(". ") : std::string(1, c);
-    }
-    return sentences;
+    return worked ? ". " + worked->said() : std::string();
 }
 
 } // namespace
@@ -37,7 +31,7 @@ std::string accessible_name(const ControlDescription& control)
     case ControlKind::TextBox:
         return control.multi_line ? "Testo di aiuto" : quantity_and_column(control);
     case ControlKind::Label:
-        break;
+        return control.unit == Unit::None ? std::string() : quantity_and_column(control);
     }
     return {};
 }
@@ -61,10 +55,9 @@ std::string control_purpose(const ControlDescription& control)
     return {};
 }
 
-std::string result_label_description(const ControlDescription& label, std::string_view result,
-                                     const std::optional<WorkedCalculation>& worked)
+std::string result_label_name(const ControlDescription& label, std::string_view result)
 {
-    return quantity_and_column(label) + (result.empty() ? "" : ": " + std::string(result) + spoken(worked));
+    return quantity_and_column(label) + (result.empty() ? "" : ": " + spoken_words(result));
 }
 
 std::string result_tooltip(std::string_view result_with_unit, const std::optional<WorkedCalculation>& worked)
@@ -75,9 +68,9 @@ std::string result_tooltip(std::string_view result_with_unit, const std::optiona
     return std::string(result_with_unit) + (worked ? "\n" + worked->text() : "") + "\nCtrl+C copia il risultato";
 }
 
-std::string copied_announcement(std::string_view caption)
+std::string copied_announcement(std::string_view copied)
 {
-    return "Risultato copiato: " + std::string(caption);
+    return "Risultato copiato: " + spoken_words(copied);
 }
 
 std::string calculation_copied_announcement(const WorkedCalculation& worked)
@@ -103,11 +96,11 @@ std::string announcement(const Form& form, const Control& control, PropertyName 
             return {};
         }
         if (description.name == "Formula") {
-            return "Formula in uso: " + caption;
+            return "Formula in uso: " + spoken_words(caption);
         }
         if (description.unit != Unit::None) {
             return std::string(description.quantity_name) +
-                   ", risultato: " + result_statement(caption, decimal_separator, description.unit) +
+                   ", risultato: " + spoken_words(result_statement(caption, decimal_separator, description.unit)) +
                    spoken(worked_calculation(form, decimal_separator));
         }
     } else if (property == PropertyName::Visible && description.multi_line) {

@@ -2,6 +2,7 @@
 
 #include "core/control_words.hpp"
 #include "core/number_reading.hpp"
+#include "core/spoken_words.hpp"
 #include "core/value_descriptions.hpp"
 
 #include <algorithm>
@@ -24,22 +25,34 @@ std::optional<ControlDescriptionText> Presentation::described(const Control& con
         const std::string reading =
             result_statement(static_cast<const Label&>(control).Caption.get(), separator_, unit);
         shown_calculation_ = worked_calculation(form_, separator_);
-        // A screen reader keeps the row and column beside the value.
+        // The name says the result; the description how it came about.
         return ControlDescriptionText{result_tooltip(reading, shown_calculation_),
-                                      result_label_description(control.description(), reading, shown_calculation_)};
+                                      shown_calculation_ ? shown_calculation_->said() : std::string()};
     }
     return std::nullopt;
 }
 
-std::vector<std::pair<const TextBox*, std::string>> Presentation::readings() const
+std::vector<std::pair<const TextBox*, ControlDescriptionText>> Presentation::readings() const
 {
-    std::vector<std::pair<const TextBox*, std::string>> readings;
+    std::vector<std::pair<const TextBox*, ControlDescriptionText>> readings;
     for (const TextBox* box : {&form_.VoltInput, &form_.OhmInput, &form_.AmpereInput}) {
         if (box->Enabled) {
-            readings.emplace_back(box, reading_description(box->Text.get(), separator_, box->description().unit));
+            std::string reading = reading_description(box->Text.get(), separator_, box->description().unit);
+            std::string said = spoken_words(reading);
+            readings.emplace_back(box, ControlDescriptionText{std::move(reading), std::move(said)});
         }
     }
     return readings;
+}
+
+std::string Presentation::accessible_name(const Control& control) const
+{
+    const ControlDescription& description = control.description();
+    if (control.kind() != ControlKind::Label || description.unit == Unit::None) {
+        return torvanel::accessible_name(description);
+    }
+    const std::string& caption = static_cast<const Label&>(control).Caption.get();
+    return result_label_name(description, result_statement(caption, separator_, description.unit));
 }
 
 bool Presentation::shows_chosen(const Control& button) const

@@ -11,7 +11,8 @@
 
 namespace torvanel {
 
-// What a control tells beside what it shows: its tooltip and its accessible description.
+// What a control tells beside what it shows: its tooltip, with symbols, and its
+// accessible description, in words.
 struct ControlDescriptionText {
     std::string tooltip;
     std::string accessible;
@@ -30,7 +31,11 @@ public:
     std::optional<ControlDescriptionText> described(const Control& control, PropertyName property);
 
     // After CALCOLO: each known entry box with how its text was read.
-    std::vector<std::pair<const TextBox*, std::string>> readings() const;
+    std::vector<std::pair<const TextBox*, ControlDescriptionText>> readings() const;
+
+    // What assistive technology calls a control now: a result label by its quantity,
+    // column and result in words ("Tensione V (volt), risultati: 9,4 volt").
+    std::string accessible_name(const Control& control) const;
 
     // VOLT, OHM and AMPERE: the one whose quantity is the unknown shows as chosen.
     bool shows_chosen(const Control& button) const;

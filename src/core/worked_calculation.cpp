@@ -2,6 +2,7 @@
 
 #include "core/number_reading.hpp"
 #include "core/number_writing.hpp"
+#include "core/spoken_words.hpp"
 
 #include <algorithm>
 #include <array>
@@ -33,11 +34,30 @@ std::optional<double> known_value(const Form& form, Unit unit, char separator)
     return std::nullopt;
 }
 
+constexpr std::string_view kPowerFormula = "P = V × I";
+
 } // namespace
 
 std::string WorkedCalculation::text() const
 {
     return line + "\n" + power + (standard_values.empty() ? "" : "\n" + standard_values);
+}
+
+std::string WorkedCalculation::said() const
+{
+    // The power is heard by name: its formula is the same for every result.
+    std::string_view power_figure = power;
+    power_figure.remove_prefix(power.starts_with(kPowerFormula) ? kPowerFormula.size() : 0);
+    if (power_figure.starts_with(" = ")) {
+        power_figure.remove_prefix(2);
+    }
+    std::string sentences = spoken_words(line) + ". potenza" + spoken_words(power_figure);
+    for (std::size_t start = 0; start < standard_values.size();) {
+        const std::size_t end = std::min(standard_values.find('\n', start), standard_values.size());
+        sentences += ". " + spoken_words(std::string_view(standard_values).substr(start, end - start));
+        start = end + 1;
+    }
+    return sentences;
 }
 
 namespace {
@@ -167,9 +187,9 @@ std::optional<WorkedCalculation> worked_calculation(const Form& form, char decim
     const double volts = unknown == Unit::Volt ? shown.value : *a;
     const double amperes = unknown == Unit::Ampere ? shown.value : *b;
     const double watts = volts * amperes;
-    worked.power = "P = V × I" + (watts == 0              ? ": " + std::string(kTooSmallWords)
-                                  : !std::isfinite(watts) ? ": " + std::string(kOutOfRangeWords)
-                                                          : " = " + written(watts, Unit::Watt));
+    worked.power = std::string(kPowerFormula) + (watts == 0              ? ": " + std::string(kTooSmallWords)
+                                                 : !std::isfinite(watts) ? ": " + std::string(kOutOfRangeWords)
+                                                                         : " = " + written(watts, Unit::Watt));
     if (unknown == Unit::Ohm && shown.value > 0) {
         worked.standard_values = standard_neighbours(shown.value, 12, decimal_separator) + "\n" +
                                  standard_neighbours(shown.value, 24, decimal_separator);

@@ -18,6 +18,9 @@ struct WorkedCalculation {
 
     // All of it, a part a line: what "Copia il calcolo" copies.
     std::string text() const;
+    // All of it as a screen reader hears it, a sentence a part, in words: "V uguale R
+    // per I uguale 4,7 chiloohm per 2 milliampere uguale 9,4 volt. potenza 18,8 milliwatt".
+    std::string said() const;
 };
 
 // The result the window shows now (one row at most has one); null when none.

@@ -269,13 +269,13 @@ def check(session):
     user.types(str(current))
     user.tabs_to("CALCOLO push button")
     user.presses("space")
-    user.hears(f"Tensione V (volt), risultato: {resistance * current} V")
+    user.hears(f"Tensione V (volt), risultato: {resistance * current} volt")
 
     # The result's menu from the keyboard, and the copy confirmed aloud.
     user.presses("shift+F10")
     user.hears("Copia")
     user.presses("Down", "Down", "Return")
-    user.hears(f"Calcolo copiato: V = R × I = {resistance} Ω × {current} A")
+    user.hears(f"Calcolo copiato: V uguale R per I uguale {resistance} ohm per {current} ampere")
 
     # A zero operand gives no result: said, as nothing on the screen changes.
     user.tabs_to("Corrente I (ampere), input dati text")
@@ -288,7 +288,7 @@ def check(session):
     # A selection: the formula now in use, and the boxes emptied.
     user.tabs_to("AMPERE. not selected radio button")
     user.presses("space")
-    user.hears("Formula in uso: I = V / R. Caselle dei dati svuotate.")
+    user.hears("Formula in uso: I uguale V diviso R. Caselle dei dati svuotate.")
 
     # HELP: said to be shown, and the very next Tab reaches it.
     user.tabs_to("HELP push button")

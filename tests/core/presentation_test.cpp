@@ -3,6 +3,7 @@
 #include "core/held_text.hpp"
 #include "core/presentation.hpp"
 #include "core/program_harness.hpp"
+#include "core/spoken_words.hpp"
 #include "core/value_descriptions.hpp"
 
 #include <gtest/gtest.h>
@@ -21,8 +22,8 @@ TEST(ResultPresentation, CopiesAFigureOrNothingAndNeverCallsAnUnderflowZero)
     };
     const ResultCase cases[] = {
         {"1E-200", "1E200", "0", "risultato: troppo piccolo per essere rappresentato, mostrato come 0"},
-        {"1E-300", "1E10", "1E-310", "risultato: 1E-310 A"},
-        {"9", "3k", "0,003", "risultato: 3 mA"},
+        {"1E-300", "1E10", "1E-310", "risultato: 1 per dieci alla meno 310 ampere"},
+        {"9", "3k", "0,003", "risultato: 3 milliampere"},
     };
     for (const ResultCase& c : cases) {
         testing::Program program(',');
@@ -73,9 +74,49 @@ TEST(ResultPresentation, ReadBackOnlyForTheKnownBoxes)
     const auto readings = presentation.readings();
     ASSERT_EQ(readings.size(), 2u);
     EXPECT_EQ(readings[0].first, &program.form.VoltInput);
-    EXPECT_EQ(readings[0].second, "letto come 5 V");
+    EXPECT_EQ(readings[0].second.tooltip, "letto come 5 V");
     EXPECT_EQ(readings[1].first, &program.form.AmpereInput);
-    EXPECT_EQ(readings[1].second, "letto come 0,001 A");
+    EXPECT_EQ(readings[1].second.tooltip, "letto come 0,001 A");
+    EXPECT_EQ(readings[1].second.accessible, "letto come 0,001 ampere");
+}
+
+// One object: the name says the quantity and the result in words, the description how it came about.
+TEST(ResultPresentation, AResultIsNamedWithItsValueAndDescribedByItsCalculation)
+{
+    testing::Program program(',');
+    Presentation presentation(program.form, ',');
+    const Label& result = program.form.VoltOutput;
+    EXPECT_EQ(presentation.accessible_name(result), "Tensione V (volt), risultati");
+    program.type(program.form.OhmInput, "4k7");
+    program.type(program.form.AmpereInput, "2m");
+    program.click(program.form.CALCOLO);
+    const auto described = presentation.described(result, PropertyName::Caption);
+    ASSERT_TRUE(described.has_value());
+    EXPECT_EQ(presentation.accessible_name(result), "Tensione V (volt), risultati: 9,4 volt");
+    EXPECT_EQ(described->accessible,
+              "V uguale R per I uguale 4,7 chiloohm per 2 milliampere uguale 9,4 volt. potenza 18,8 milliwatt");
+    EXPECT_TRUE(described->tooltip.starts_with("9,4 V\nV = R × I = 4,7 kΩ × 2 mA = 9,4 V\n")) << described->tooltip;
+}
+
+// What is shown keeps its symbols; what is heard has words for units, prefixes,
+// operators and powers of ten, and leaves everything else as it is.
+TEST(SpokenWords, SymbolsBecomeItalianWords)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"R = V / I", "R uguale V diviso I"},
+        {"V = R * I", "V uguale R per I"},
+        {"E12: 560 Ω – 680 Ω", "E12: 560 ohm o 680 ohm"},
+        {"4,7 kΩ (valore standard).", "4,7 chiloohm (valore standard)."},
+        {"1,5 µA, 2 pW; 3 GV. 7 TΩ", "1,5 microampere, 2 picowatt; 3 gigavolt. 7 teraohm"},
+        {"-1E-12 A", "-1 per dieci alla meno 12 ampere"},
+        {"9,99E+20 nA", "9,99 per dieci alla 20 nanoampere"},
+        {"I V A", "I V A"},                 // letters of quantities, not units: no figure before them
+        {"5 Volt, 5 kV2", "5 Volt, 5 kV2"}, // not a symbol as the calculator writes it
+        {"", ""},
+    };
+    for (const auto& [shown, heard] : cases) {
+        EXPECT_EQ(spoken_words(shown), heard) << shown;
+    }
 }
 
 TEST(AnnouncementQueue, JoinsWhatWaitedIntoSentencesAndSkipsEmptyWords)

@@ -45,11 +45,13 @@ TEST_F(Announcements, EachResultAndNewFormulaOnceWithQuantityAndUnit)
     watchdog->expect_message_box();
     click("CALCOLO");
     // A result with how it came about.
-    const QString volts = "Tensione V (volt), risultato: 9,4 V. V = R × I = 4,7 kΩ × 2 mA = 9,4 V. P = V × I = 18,8 mW";
+    const QString volts = "Tensione V (volt), risultato: 9,4 volt. V uguale R per I uguale 4,7 chiloohm per 2 "
+                          "milliampere uguale 9,4 volt. potenza 18,8 milliwatt";
     EXPECT_EQ(announced,
-              QStringList({volts, volts, "Formula in uso: R = V / I. Caselle dei dati svuotate.",
-                           "Resistenza R (ohm), risultato: 4,7 kΩ. R = V / I = 9,4 V / 2 mA = 4,7 kΩ. "
-                           "P = V × I = 18,8 mW. E12: 4,7 kΩ (valore standard). E24: 4,7 kΩ (valore standard)",
+              QStringList({volts, volts, "Formula in uso: R uguale V diviso I. Caselle dei dati svuotate.",
+                           "Resistenza R (ohm), risultato: 4,7 chiloohm. R uguale V diviso I uguale 9,4 volt diviso 2 "
+                           "milliampere uguale 4,7 chiloohm. potenza 18,8 milliwatt. E12: 4,7 chiloohm (valore "
+                           "standard). E24: 4,7 chiloohm (valore standard)",
                            "Nessun risultato: I è zero."}));
 }
 
@@ -67,7 +69,8 @@ TEST_F(Announcements, TheMenuKeyOpensTheResultsMenuAndEachCopyIsConfirmed)
     menu->actions()[2]->trigger(); // "Copia il calcolo"
     menu->close();
     EXPECT_EQ(announced.mid(0, 1), QStringList({"Nessun risultato da copiare."}));
-    EXPECT_TRUE(announced.last().startsWith("Calcolo copiato: V = R × I = 2 Ω × 3 A = 6 V. P = V × I = 18 W"))
+    EXPECT_TRUE(announced.last().startsWith("Calcolo copiato: V uguale R per I uguale 2 ohm per 3 ampere uguale 6 "
+                                            "volt. potenza 18 watt"))
         << announced.last().toStdString();
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("V = R × I = 2 Ω × 3 A = 6 V\nP = V × I = 18 W"));
 }
@@ -109,7 +112,8 @@ TEST_F(Announcements, TheNotificationIsNoControlAndTakesNoFocus)
     QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(reader);
     ASSERT_NE(notification, nullptr);
     EXPECT_EQ(notification->role(), QAccessible::Notification);
-    EXPECT_TRUE(notification->text(QAccessible::Name).startsWith("Tensione V (volt), risultato: 6 V. V = R × I"));
+    EXPECT_TRUE(
+        notification->text(QAccessible::Name).startsWith("Tensione V (volt), risultato: 6 volt. V uguale R per I"));
     QAccessibleInterface* window_interface = QAccessible::queryAccessibleInterface(&window);
     EXPECT_EQ(notification->parent(), window_interface);
     EXPECT_EQ(window_interface->indexOfChild(notification), -1) << "a review of the window reads controls only";

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QWidget>
 
 namespace torvanel {
@@ -38,6 +39,27 @@ private:
     QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
+// A result label with the unit drawn beside its figure: one object, named with the
+// result, whose unit is never read alone.
+class ResultAccessible : public QAccessibleWidget {
+public:
+    explicit ResultAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Value) {
+            return QAccessibleWidget::text(kind);
+        }
+        // What it shows: the figure, then its unit.
+        const auto* label = static_cast<QLabel*>(widget());
+        const auto* unit = label->findChild<QLabel*>();
+        return label->text().isEmpty() || unit == nullptr ? label->text() : label->text() + ' ' + unit->text();
+    }
+};
+
 QAccessibleInterface* roles(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
@@ -47,6 +69,9 @@ QAccessibleInterface* roles(const QString&, QObject* object)
     if (auto* button = qobject_cast<QAbstractButton*>(widget);
         button != nullptr && button->property(kChoiceProperty).toBool()) {
         return new ChoiceButtonAccessible(button);
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->property(kResultProperty).toBool()) {
+        return new ResultAccessible(label);
     }
     // A plain top-level widget is otherwise a "filler", whose title no one reads.
     if (widget->isWindow() && widget->inherits("torvanel::CalculatorWindow")) {

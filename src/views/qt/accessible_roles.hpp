@@ -9,5 +9,7 @@ void install_accessible_roles();
 
 // Marks a checkable push button as one choice of a group.
 inline constexpr char kChoiceProperty[] = "torvanel_choice";
+// Marks a label that shows a result with its unit beside it.
+inline constexpr char kResultProperty[] = "torvanel_result";
 
 } // namespace torvanel

@@ -244,15 +244,15 @@ void CalculatorWindow::set_tab_order()
 void CalculatorWindow::show_readings()
 {
     for (const auto& [box, reading] : presentation_.readings()) {
-        set_description(*box, to_qstring(reading));
+        set_description(*box, reading);
     }
 }
 
-void CalculatorWindow::set_description(const Control& control, const QString& description)
+void CalculatorWindow::set_description(const Control& control, const ControlDescriptionText& description)
 {
     QWidget* widget = widget_of(control);
-    widget->setToolTip(description);
-    widget->setAccessibleDescription(description);
+    widget->setToolTip(to_qstring(description.tooltip));
+    widget->setAccessibleDescription(to_qstring(description.accessible));
 }
 
 void CalculatorWindow::show_text_box_text(const TextBox& box)
@@ -316,9 +316,9 @@ void CalculatorWindow::describe(const Control& control, PropertyName property)
     }
     if (const auto description = presentation_.described(control, property)) {
         QWidget* widget = widget_of(control);
-        widget->setToolTip(to_qstring(description->tooltip));
-        widget->setAccessibleDescription(to_qstring(description->accessible));
+        set_description(control, *description);
         if (control.kind() == ControlKind::Label) {
+            widget->setAccessibleName(to_qstring(presentation_.accessible_name(control)));
             const auto menu = presentation_.result_menu(control);
             const QList<QAction*> actions = widget->actions();
             for (qsizetype i = 0; i < actions.size() && i < static_cast<qsizetype>(menu.size()); ++i) {

@@ -47,7 +47,7 @@ private:
     void show_text_box_text(const TextBox& box);
     // After a calculation: each known entry box tells how its text was read.
     void show_readings();
-    void set_description(const Control& control, const QString& description);
+    void set_description(const Control& control, const ControlDescriptionText& description);
     void show_selection();
     void fit_caption(QLabel& label, const ControlDescription& description);
     void copy_latest_result();

@@ -85,8 +85,9 @@ QWidget* create_label(const Control& control, QWidget* parent)
         widget->setPalette(palette);
     }
     if (description.unit != Unit::None) {
-        // The accessible name stays the caption, so a screen reader reads the result.
-        widget->setAccessibleDescription(to_qstring(result_label_description(description, {})));
+        // Marked before anything asks the label for its accessible side.
+        widget->setProperty(kResultProperty, true);
+        widget->setAccessibleName(to_qstring(accessible_name(description)));
         // The unit, drawn after the number (placed as the caption is shown).
         auto* unit_symbol_label = new QLabel(to_qstring(unit_symbol(description.unit)), widget);
         unit_symbol_label->setTextFormat(Qt::PlainText);

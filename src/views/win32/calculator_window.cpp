@@ -385,13 +385,18 @@ void CalculatorWindow::show_property(const Control& control, PropertyName proper
 void CalculatorWindow::describe(Child& child, PropertyName property)
 {
     if (const auto description = presentation_.described(*child.control, property)) {
-        set_description(child, description->tooltip);
+        set_description(child, *description);
+        if (child.control->kind() == ControlKind::Label) {
+            // A result label is named with its result.
+            NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, child.window, OBJID_CLIENT, CHILDID_SELF);
+        }
     }
 }
 
-void CalculatorWindow::set_description(Child& child, const std::string& description)
+void CalculatorWindow::set_description(Child& child, const ControlDescriptionText& description)
 {
-    child.description = to_utf16(description);
+    child.description = to_utf16(description.tooltip);
+    child.accessible_description = to_utf16(description.accessible);
     SendMessageW(tooltip_, TTM_UPDATE, 0, 0);
 }
 

@@ -48,7 +48,8 @@ private:
         std::unique_ptr<HeldTextBox> text;    // the text boxes' text
         HFONT font = nullptr;                 // its font at the window's DPI, one of fonts_
         HFONT fitted_font = nullptr;          // a result's smaller font when its caption is wide
-        std::wstring description;             // tooltip and accessible description
+        std::wstring description;             // tooltip
+        std::wstring accessible_description;  // the same in words
         WNDPROC standard_procedure = nullptr; // the control class's own, where its messages end
     };
 
@@ -80,7 +81,7 @@ private:
     void show_property(const Control& control, PropertyName property);
     void hand_typing_to_host(Child& child);
     void clicked(Child& child);
-    void set_description(Child& child, const std::string& description);
+    void set_description(Child& child, const ControlDescriptionText& description);
     void describe(Child& child, PropertyName property);
     HBRUSH colour_child(HDC context, HWND window);
     void show_result_menu(Child& child, POINT at);

@@ -74,7 +74,7 @@ AccessibleFacts CalculatorWindow::facts_of(const Child& child) const
 {
     const ControlDescription& description = child.control->description();
     AccessibleFacts facts;
-    facts.description = child.description;
+    facts.description = child.accessible_description;
     switch (description.kind) {
     case ControlKind::TextBox:
         // Named as on Linux; the proxy would name a box after the static text before it.
@@ -92,10 +92,7 @@ AccessibleFacts CalculatorWindow::facts_of(const Child& child) const
         break;
     case ControlKind::Label:
         if (description.unit != Unit::None) {
-            // The row and column, then the result with its unit.
-            const std::string& caption = static_cast<const Label&>(*child.control).Caption.get();
-            facts.name = to_utf16(result_label_description(
-                description, result_statement(caption, host_.decimal_separator(), description.unit)));
+            facts.name = to_utf16(presentation_.accessible_name(*child.control));
         }
         break;
     }
