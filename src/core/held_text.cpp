@@ -33,8 +33,9 @@ void HeldText::show_text(const std::string& text)
     if (text == full_text()) {
         return;
     }
-    undo_text_.reset();
-    redo_text_.reset();
+    undo_.clear();
+    redo_.clear();
+    last_step_typed_ = false;
     set_whole(text);
 }
 
@@ -57,27 +58,42 @@ void HeldText::tell_user_edited() const
     }
 }
 
+void HeldText::remember(std::string before)
+{
+    redo_.clear();
+    undo_.push_back(std::move(before));
+    // A few pastes of megabytes would otherwise keep them all; the latest step always stays.
+    std::size_t bytes = 0;
+    for (const std::string& text : undo_) {
+        bytes += text.size();
+    }
+    std::size_t dropped = 0;
+    while (bytes > kHistoryBytes && dropped + 1 < undo_.size()) {
+        bytes -= undo_[dropped++].size();
+    }
+    undo_.erase(undo_.begin(), undo_.begin() + static_cast<std::ptrdiff_t>(dropped));
+}
+
 void HeldText::replace_by_user(std::string text)
 {
-    undo_text_ = full_text();
-    redo_text_.reset();
+    remember(full_text());
+    last_step_typed_ = false;
     set_whole(std::move(text));
     tell_user_edited();
 }
 
-bool HeldText::step(bool back)
+void HeldText::step(bool back)
 {
-    std::optional<std::string>& from = back ? undo_text_ : redo_text_;
-    if (!from) {
-        return false;
+    std::vector<std::string>& from = back ? undo_ : redo_;
+    if (from.empty()) {
+        return;
     }
-    std::string text = std::move(*from);
-    from.reset();
-    // Undo past the editor's own history keeps what it could still have redone.
-    (back ? redo_text_ : undo_text_) = back && !held_ ? editor_.newest_text() : full_text();
+    std::string text = std::move(from.back());
+    from.pop_back();
+    (back ? redo_ : undo_).push_back(full_text());
+    last_step_typed_ = false;
     set_whole(std::move(text));
     tell_user_edited();
-    return true;
 }
 
 bool HeldText::insert_or_hold(std::string_view inserted)
@@ -98,20 +114,36 @@ bool HeldText::insert_or_hold(std::string_view inserted)
 void HeldText::edited()
 {
     std::string text = editor_.shown_text();
+    if (held_ || text == text_before_edit_) {
+        typing_ = false;
+        return; // the summary, or no change at all
+    }
+    // A character typed right after another goes on the same step.
+    const bool typed_on =
+        typing_ && last_step_typed_ && character_count(text) == character_count(text_before_edit_) + 1;
+    if (typed_on) {
+        redo_.clear();
+    } else {
+        remember(std::move(text_before_edit_));
+    }
+    last_step_typed_ = typing_;
+    typing_ = false;
     if (character_count(text) >= kHeldLength) {
-        // An edit that came another way than the commands the box is given.
-        undo_text_ = text_before_edit_;
-        set_whole(std::move(text));
+        set_whole(std::move(text)); // an edit that came another way than the box's commands
     } else {
         text_before_edit_ = std::move(text);
     }
-    // Whatever redo would have brought back lies behind what was just typed.
-    redo_text_.reset();
     tell_user_edited();
 }
 
 bool HeldText::command(BoxCommand command, std::string_view text)
 {
+    typing_ = command == BoxCommand::Type;
+    if (command == BoxCommand::Undo || command == BoxCommand::Redo) {
+        // Never the editor's own history, which differs from one system to another.
+        step(command == BoxCommand::Undo);
+        return true;
+    }
     if (held_) {
         return held_command(command, text);
     }
@@ -119,11 +151,6 @@ bool HeldText::command(BoxCommand command, std::string_view text)
     case BoxCommand::Type:
     case BoxCommand::Paste:
         return insert_or_hold(text);
-    case BoxCommand::Undo:
-        // Once the editor's own history is spent, undo and redo reach across a held text.
-        return !editor_.can_undo() && step(true);
-    case BoxCommand::Redo:
-        return !editor_.can_redo() && step(false);
     case BoxCommand::Copy:
         if (editor_.has_selection() || !copy_without_selection_) {
             return false;
@@ -132,6 +159,8 @@ bool HeldText::command(BoxCommand command, std::string_view text)
         return true;
     case BoxCommand::Cut:
     case BoxCommand::Erase:
+    case BoxCommand::Undo:
+    case BoxCommand::Redo:
         break;
     }
     return false;
@@ -151,12 +180,11 @@ bool HeldText::held_command(BoxCommand command, std::string_view text)
     case BoxCommand::Paste:
         replace_by_user(std::string(text));
         break;
-    case BoxCommand::Undo:
-    case BoxCommand::Redo:
-        step(command == BoxCommand::Undo);
-        break;
     case BoxCommand::Erase:
         replace_by_user({});
+        break;
+    case BoxCommand::Undo:
+    case BoxCommand::Redo:
         break;
     }
     return true;
@@ -165,8 +193,8 @@ bool HeldText::held_command(BoxCommand command, std::string_view text)
 std::vector<HeldText::MenuEntry> HeldText::held_menu() const
 {
     return {
-        {"Annulla", BoxCommand::Undo, undo_text_.has_value()}, {"Taglia", BoxCommand::Cut, held_.has_value()},
-        {"Copia", BoxCommand::Copy, held_.has_value()},        {"Incolla", BoxCommand::Paste, true},
+        {"Annulla", BoxCommand::Undo, can_undo()},         {"Taglia", BoxCommand::Cut, held_.has_value()},
+        {"Copia", BoxCommand::Copy, held_.has_value()},    {"Incolla", BoxCommand::Paste, true},
         {"Elimina", BoxCommand::Erase, held_.has_value()},
     };
 }

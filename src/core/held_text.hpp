@@ -21,11 +21,6 @@ public:
     // end (so a summary's length is in view); the editor's own undo history goes.
     virtual void display(const std::string& text, bool read_only) = 0;
     virtual std::string with_selection_replaced(std::string_view inserted) const = 0;
-    virtual bool can_undo() const = 0;
-    virtual bool can_redo() const = 0;
-    // The text the editor's own redo history ends at (it may redo all of it to tell):
-    // what redo must bring back once undo has gone past it.
-    virtual std::string newest_text() { return shown_text(); }
     virtual bool has_selection() const = 0;
     virtual void copy_to_clipboard(const std::string& text) = 0;
 };
@@ -33,16 +28,23 @@ public:
 // What a key, a menu entry or a mouse gesture asks of a box.
 enum class BoxCommand { Type, Paste, Copy, Cut, Undo, Redo, Erase };
 
-// A text too long to lay out is held, not edited.
+// A box's text as the user edits it: its undo history, and a text too long to lay out
+// held, not edited.
+//
+// Undo and redo are the box's own, the same on every system, and go back as far as the
+// user's steps do (within kHistoryBytes): each paste, cut, erase or other change is a
+// step, and a run of typed characters one. Redo never brings back a text over one typed
+// since. A text set by the program starts a new history.
 //
 // Editors lay out a line of text whole on every change, which takes seconds for a paste
 // of megabytes. From kHeldLength characters on, the box keeps the whole text, shows a
-// short read-only summary of it and treats it as one piece: copy and cut take all of
-// it, a key that edits replaces or clears all of it as one step, and undo brings back
-// the text from before that step. Redo never brings back a text over one typed since.
+// short summary of it and treats it as one piece: copy and cut take all of it, a key
+// that edits replaces or clears all of it as one step.
 class HeldText {
 public:
     static constexpr std::size_t kHeldLength = 20'000;
+    // The texts undo and redo may bring back, together; the oldest steps go first.
+    static constexpr std::size_t kHistoryBytes = 64 << 20;
 
     // user_edited: told after every change the user makes to the text.
     // copy_without_selection: told when Copy finds nothing selected to copy.
@@ -61,6 +63,8 @@ public:
     bool command(BoxCommand command, std::string_view text = {});
     // The editor changed its shown text for the user.
     void edited();
+    bool can_undo() const noexcept { return !undo_.empty(); }
+    bool can_redo() const noexcept { return !redo_.empty(); }
 
     // The menu a box that holds a text gets in place of the editor's own, which would
     // act on the summary.
@@ -74,10 +78,12 @@ public:
 private:
     bool held_command(BoxCommand command, std::string_view text);
     bool insert_or_hold(std::string_view inserted);
-    // A step the user takes: what was there before becomes what undo brings back.
+    // A step the user takes here: what was there before becomes what undo brings back.
     void replace_by_user(std::string text);
-    // Undo (back) or redo across a held text; false when there is nothing to go to.
-    bool step(bool back);
+    // What was there before a step of the user's, for undo.
+    void remember(std::string before);
+    // Undo (back) or redo (forward) one step.
+    void step(bool back);
     void set_whole(std::string text);
     void tell_user_edited() const;
 
@@ -85,11 +91,11 @@ private:
     std::function<void()> user_edited_;
     std::function<void()> copy_without_selection_;
     std::optional<std::string> held_;
-    // What undo and redo bring back once the editor's own history is spent: the texts
-    // around the last step that held, replaced or let go of a held text.
-    std::optional<std::string> undo_text_;
-    std::optional<std::string> redo_text_;
-    std::string text_before_edit_; // for undo when an edit that came another way must be held
+    std::vector<std::string> undo_; // the texts before each step, the latest last
+    std::vector<std::string> redo_; // the texts undone, the latest undone last
+    std::string text_before_edit_;  // the text the editor showed before its own edit
+    bool typing_ = false;           // the command the editor is carrying out types a character
+    bool last_step_typed_ = false;  // typing goes on that step
 };
 
 // The number of characters of a UTF-8 text.

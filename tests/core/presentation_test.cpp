@@ -142,8 +142,6 @@ public:
     {
         return text + std::string(inserted);
     }
-    bool can_undo() const override { return false; }
-    bool can_redo() const override { return false; }
     bool has_selection() const override { return false; }
     void copy_to_clipboard(const std::string&) override {}
 
@@ -171,6 +169,51 @@ TEST(HeldText, HeldFromExactlyTheLimitAndUndoOfferedOnlyWhenThereIsSomething)
     box.command(BoxCommand::Undo);
     EXPECT_EQ(box.full_text(), std::string(HeldText::kHeldLength, '1'));
     EXPECT_FALSE(undo_enabled());
+}
+
+TEST(HeldText, UndoAndRedoGoStepByStepWithARunOfTypingAsOne)
+{
+    PlainEditor editor;
+    HeldText box(editor, {}, {});
+    const auto edit = [&](BoxCommand command, const std::string& inserted) {
+        if (!box.command(command, inserted)) {
+            editor.text += inserted; // the editor's own edit
+            box.edited();
+        }
+    };
+    edit(BoxCommand::Type, "1");
+    edit(BoxCommand::Type, "2");
+    edit(BoxCommand::Paste, "3");
+    const std::string long_text(HeldText::kHeldLength, '4');
+    edit(BoxCommand::Paste, long_text);
+    const auto undo = [&] { return box.command(BoxCommand::Undo), box.full_text(); };
+    const auto redo = [&] { return box.command(BoxCommand::Redo), box.full_text(); };
+    EXPECT_EQ(undo(), "123");
+    EXPECT_EQ(undo(), "12");
+    EXPECT_EQ(undo(), "");
+    EXPECT_EQ(undo(), "");
+    EXPECT_EQ(redo(), "12");
+    EXPECT_EQ(redo(), "123");
+    EXPECT_EQ(redo(), "123" + long_text);
+    EXPECT_EQ(redo(), "123" + long_text);
+    // A step taken after an undo drops what redo would have brought back.
+    undo();
+    edit(BoxCommand::Type, "5");
+    EXPECT_EQ(redo(), "1235");
+}
+
+TEST(HeldText, TheHistoryKeepsItsLatestStepsWithinItsBound)
+{
+    PlainEditor editor;
+    HeldText box(editor, {}, {});
+    const std::string half(HeldText::kHistoryBytes / 2 + 1, 'a');
+    for (const char c : {'a', 'b', 'c'}) {
+        box.command(BoxCommand::Paste, std::string(half.size(), c));
+    }
+    box.command(BoxCommand::Undo);
+    EXPECT_EQ(box.full_text().front(), 'b');
+    box.command(BoxCommand::Undo); // the steps before "b" went to keep within the bound
+    EXPECT_EQ(box.full_text().front(), 'b');
 }
 
 } // namespace

@@ -79,12 +79,17 @@ inline const std::vector<Scenario>& scenarios()
              {Act::Paste, "AmpereInput", "#25000", Look::Text, "AmpereInput", "#25000"},
              {Act::Type, "AmpereInput", "9", Look::Text, "AmpereInput", "9"},
              {Act::Undo, "AmpereInput", "", Look::Text, "AmpereInput", "#25000"},
-             // Undo past typing and back into the held text; redo keeps all that was typed.
-             {Act::Type, "AmpereInput", "a"},
-             {Act::Type, "AmpereInput", "b", Look::Text, "AmpereInput", "ab"},
-             {Act::Undo, "AmpereInput", ""},
-             {Act::Undo, "AmpereInput", ""},
-             {Act::Redo, "AmpereInput", "", Look::Text, "AmpereInput", "ab"},
+             // Undo goes back step by step, past typing and into the held text, as far as
+             // the user went; redo comes back the same way.
+             {Act::Type, "AmpereInput", "34", Look::Text, "AmpereInput", "34"},
+             {Act::Paste, "AmpereInput", "5", Look::Text, "AmpereInput", "345"},
+             {Act::Undo, "AmpereInput", "", Look::Text, "AmpereInput", "34"},
+             {Act::Undo, "AmpereInput", "", Look::Text, "AmpereInput", "3"},
+             {Act::Undo, "AmpereInput", "", Look::Text, "AmpereInput", "#25000"},
+             {Act::Undo, "AmpereInput", "", Look::Text, "AmpereInput", ""},
+             {Act::Redo, "AmpereInput", "", Look::Text, "AmpereInput", "#25000"},
+             {Act::Redo, "AmpereInput", "", Look::Text, "AmpereInput", "3"},
+             {Act::Redo, "AmpereInput", "", Look::Text, "AmpereInput", "34"},
          }},
         {"SelectCalculateAndCopy",
          {

@@ -27,15 +27,6 @@ void EntryBox::display(const std::string& text, bool read_only)
     setText(to_qstring(text)); // the caret goes to the end
 }
 
-std::string EntryBox::newest_text()
-{
-    const QSignalBlocker not_the_user(this);
-    while (isRedoAvailable()) {
-        redo();
-    }
-    return text().toStdString();
-}
-
 std::string EntryBox::with_selection_replaced(std::string_view inserted) const
 {
     // The inserted text is already UTF-8 and may be megabytes: only the box's own is converted.

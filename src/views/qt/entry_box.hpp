@@ -23,13 +23,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
     QWidget& editor() override { return *this; }
+    QMenu* standard_menu() override { return createStandardContextMenu(); }
     std::size_t shown_length() const override { return static_cast<std::size_t>(text().size()); }
     std::string shown_text() const override { return text().toStdString(); }
     void display(const std::string& text, bool read_only) override;
     std::string with_selection_replaced(std::string_view inserted) const override;
-    bool can_undo() const override { return isUndoAvailable(); }
-    bool can_redo() const override { return isRedoAvailable(); }
-    std::string newest_text() override;
     bool has_selection() const override { return hasSelectedText(); }
 
 private:

@@ -113,7 +113,20 @@ bool HeldTextBox::key_press(QKeyEvent& event)
 bool HeldTextBox::context_menu(const QContextMenuEvent& event)
 {
     if (!holds_text()) {
-        return false;
+        // The editor's own menu, but its undo and redo go through the box's history, as the keys do.
+        QMenu* menu = standard_menu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        for (const auto& [name, command] :
+             {std::pair("edit-undo", BoxCommand::Undo), std::pair("edit-redo", BoxCommand::Redo)}) {
+            if (auto* action = menu->findChild<QAction*>(QLatin1String(name))) {
+                QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+                QObject::connect(action, &QAction::triggered, action,
+                                 [this, command = command] { held_.command(command); });
+                action->setEnabled(command == BoxCommand::Undo ? held_.can_undo() : held_.can_redo());
+            }
+        }
+        menu->popup(event.globalPos());
+        return true;
     }
     auto* menu = new QMenu(&editor());
     menu->setAttribute(Qt::WA_DeleteOnClose);

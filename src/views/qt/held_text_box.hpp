@@ -9,6 +9,7 @@
 
 class QContextMenuEvent;
 class QKeyEvent;
+class QMenu;
 class QWidget;
 
 namespace torvanel {
@@ -31,6 +32,8 @@ public:
 
 protected:
     virtual QWidget& editor() = 0;
+    // The editor's own right-click menu, made for this opening.
+    virtual QMenu* standard_menu() = 0;
     void copy_to_clipboard(const std::string& text) override;
 
     // For the editor's event handlers; each returns true when it took the event.

@@ -25,15 +25,6 @@ void HelpBox::display(const std::string& text, bool read_only)
     setPlainText(to_qstring(text));
 }
 
-std::string HelpBox::newest_text()
-{
-    const QSignalBlocker not_the_user(this);
-    while (document()->isRedoAvailable()) {
-        document()->redo();
-    }
-    return toPlainText().toStdString();
-}
-
 std::string HelpBox::with_selection_replaced(std::string_view inserted) const
 {
     // The inserted text is already UTF-8 and may be megabytes: only the box's own is converted.

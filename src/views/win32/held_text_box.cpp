@@ -131,11 +131,6 @@ std::string HeldTextBox::with_selection_replaced(std::string_view inserted) cons
            to_utf8(std::wstring_view(shown).substr(std::min<std::size_t>(end, shown.size())));
 }
 
-bool HeldTextBox::can_undo() const
-{
-    return SendMessageW(edit_, EM_CANUNDO, 0, 0) != 0;
-}
-
 bool HeldTextBox::has_selection() const
 {
     DWORD start = 0;

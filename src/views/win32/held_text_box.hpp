@@ -36,8 +36,6 @@ public:
     std::string shown_text() const override;
     void display(const std::string& text, bool read_only) override;
     std::string with_selection_replaced(std::string_view inserted) const override;
-    bool can_undo() const override;
-    bool can_redo() const override { return false; } // an edit box's undo is its redo
     bool has_selection() const override;
     void copy_to_clipboard(const std::string& text) override;
 
