@@ -107,6 +107,32 @@ Presentation::Copy Presentation::copy_result() const
     return Copy{result->Caption.get(), copied_announcement(result->Caption.get())};
 }
 
+const Control& Presentation::focus_to_restore() const
+{
+    // The controls that take the focus, in the tab order.
+    std::vector<const Control*> order;
+    for (const Control* control : form_.controls()) {
+        if (control->kind() != ControlKind::Label) {
+            order.push_back(control);
+        }
+    }
+    std::sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->description().tab_index < b->description().tab_index;
+    });
+    const auto can_take_focus = [](const Control* control) {
+        const auto* box = dynamic_cast<const TextBox*>(control);
+        return box == nullptr || (box->Enabled && box->Visible);
+    };
+    const auto from = std::find(order.begin(), order.end(), focused_);
+    const std::size_t start = from == order.end() ? 0 : static_cast<std::size_t>(from - order.begin());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (const Control* control = order[(start + i) % order.size()]; can_take_focus(control)) {
+            return *control;
+        }
+    }
+    return *order.front(); // the buttons always can
+}
+
 void Presentation::before_click()
 {
     boxes_had_text_ = false;

@@ -59,6 +59,12 @@ public:
     };
     Copy copy_result() const;
 
+    // The focus never stays on the bare window: the view tells where it went, and when
+    // the window is active again (after a message box, or another window) it goes back
+    // to that control, or the next one in the tab order that can take it now.
+    void focus_moved_to(const Control& control) { focused_ = &control; }
+    const Control& focus_to_restore() const;
+
     // Told just before a button's handler runs, and after it: what a screen reader
     // hears of a change that shows nothing new. CALCOLO without a result although
     // every known box read: which operand is zero. A selection that emptied boxes: so.
@@ -71,6 +77,7 @@ private:
     // What "Copia il calcolo" copies: the boxes may be typed into after the result.
     std::optional<WorkedCalculation> shown_calculation_;
     bool boxes_had_text_ = false; // before the click being handled
+    const Control* focused_ = nullptr;
 };
 
 } // namespace torvanel

@@ -119,6 +119,22 @@ TEST(SpokenWords, SymbolsBecomeItalianWords)
     }
 }
 
+TEST(FocusPresentation, GoesBackToTheControlThatHadItOrTheNextThatCanTakeIt)
+{
+    testing::Program program(',');
+    Presentation presentation(program.form, ',');
+    presentation.focus_moved_to(program.form.CALCOLO);
+    EXPECT_EQ(&presentation.focus_to_restore(), &program.form.CALCOLO);
+    // A box that the selection disabled, or that the help text hid, no longer can.
+    presentation.focus_moved_to(program.form.OhmInput);
+    program.click(program.form.OHM);
+    const Control& next = presentation.focus_to_restore();
+    EXPECT_NE(&next, &program.form.OhmInput);
+    EXPECT_GT(next.description().tab_index, program.form.OhmInput.description().tab_index);
+    program.click(program.form.VOLT);
+    EXPECT_EQ(&presentation.focus_to_restore(), &program.form.OhmInput);
+}
+
 TEST(AnnouncementQueue, JoinsWhatWaitedIntoSentencesAndSkipsEmptyWords)
 {
     AnnouncementQueue queue;

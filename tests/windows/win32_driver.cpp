@@ -31,7 +31,7 @@ std::wstring window_text(HWND window)
 }
 
 enum class Act { None, Type, Paste, Click, ClickToMessage };
-enum class Look { Text, TextEnds, Enabled, Visible, Checked, MessageContains, Name, RoleState, Announced };
+enum class Look { Text, TextEnds, Enabled, Visible, Checked, MessageContains, Name, RoleState, Announced, Focused };
 
 struct Step {
     const char* what;
@@ -68,6 +68,7 @@ constexpr Step kSteps[] = {
     {"is refused in a message", Act::ClickToMessage, "CALCOLO", "", Look::MessageContains, "",
      "Corrente I (ampere): il testo \"abc\" non è un numero."},
     {"and the text stays", Act::None, "", "", Look::Text, "AmpereInput", "abc"},
+    {"the focus is back where it was", Act::None, "", "", Look::Focused, "CALCOLO", "1"},
     {"a 10 MB paste beside abc is held, its length shown", Act::Paste, "AmpereInput", "10000000", Look::TextEnds,
      "AmpereInput", "(10\u00a0000\u00a0003 caratteri)"},
     {"OHM makes R the unknown", Act::Click, "OHM", "", Look::Text, "Formula", "R = V / I"},
@@ -285,6 +286,16 @@ int main(int argc, char* argv[])
         case Look::RoleState:
             seen = accessible_look(looked_at, step.look);
             break;
+        case Look::Focused: {
+            // Another process's focus, as a screen reader finds it.
+            GUITHREADINFO thread{};
+            thread.cbSize = sizeof thread;
+            wait_until([&] { return GetGUIThreadInfo(program.dwThreadId, &thread) && thread.hwndFocus == looked_at; },
+                       5000);
+            seen = thread.hwndFocus == looked_at ? "1"
+                                                 : "focus on a window titled " + to_utf8(window_text(thread.hwndFocus));
+            break;
+        }
         case Look::Announced:
             wait_until([&] { return to_utf8(last_announced).find(step.expected) != std::string::npos; }, 5000);
             seen = to_utf8(last_announced);

@@ -8,6 +8,7 @@
 #include "views/qt/qt_conversions.hpp"
 #include "views/qt/widget_factory.hpp"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -83,6 +84,11 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host)
     // The help box lies above the boxes it covers.
     widget_of(form_.TESTO)->raise();
     set_tab_order();
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        if (const Control* focused = focused_control()) {
+            presentation_.focus_moved_to(*focused);
+        }
+    });
     form_.set_observer([this](const Control& control, PropertyName property) { note_change(control, property); });
 }
 
@@ -96,6 +102,14 @@ QWidget* CalculatorWindow::widget_of(const Control& control) const
     const auto found = std::find_if(widgets_.begin(), widgets_.end(),
                                     [&control](const auto& entry) { return entry.first == &control; });
     return found == widgets_.end() ? nullptr : found->second;
+}
+
+const Control* CalculatorWindow::focused_control() const
+{
+    const QWidget* focused = QApplication::focusWidget();
+    const auto found = std::find_if(widgets_.begin(), widgets_.end(),
+                                    [focused](const auto& entry) { return entry.second == focused; });
+    return found == widgets_.end() ? nullptr : found->first;
 }
 
 void CalculatorWindow::connect_events(Control& control, QWidget* widget)
@@ -191,6 +205,10 @@ bool CalculatorWindow::event(QEvent* event)
     // A message box about to open over the window: the window shows the state it reports on.
     if (event->type() == QEvent::WindowBlocked) {
         show_pending();
+    }
+    // Active again: the focus is on a control, never on the bare window.
+    if (event->type() == QEvent::WindowActivate && focused_control() == nullptr) {
+        widget_of(presentation_.focus_to_restore())->setFocus(Qt::ActiveWindowFocusReason);
     }
     return QWidget::event(event);
 }

@@ -29,6 +29,8 @@ protected:
 
 private:
     QWidget* widget_of(const Control& control) const;
+    // The control whose widget has the focus; null when none of them has it.
+    const Control* focused_control() const;
     void connect_events(Control& control, QWidget* widget);
     void set_tab_order();
     std::string shown_text(const TextBox& box) const;

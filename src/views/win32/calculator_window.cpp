@@ -198,6 +198,20 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wparam, LPARAM lparam)
         EndPaint(window_, &paint);
         return 0;
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wparam) == WA_INACTIVE) {
+            break;
+        }
+        [[fallthrough]];
+    case WM_SETFOCUS:
+        // Active again, after a message box or another window: the focus goes back to a
+        // control, never to the bare window, where keys would go nowhere.
+        if (!IsIconic(window_)) {
+            SetFocus(child_of(presentation_.focus_to_restore()).window);
+            follow_focus();
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         host_.window_closed();
         return 0;

@@ -46,6 +46,9 @@ void CalculatorWindow::follow_focus()
 {
     HWND focused = GetFocus();
     const Child* child = child_of(focused);
+    if (child != nullptr) {
+        presentation_.focus_moved_to(*child->control);
+    }
     HWND ringed = child != nullptr && IsWindowVisible(focused) ? focused : nullptr;
     if (ringed == ringed_) {
         return;

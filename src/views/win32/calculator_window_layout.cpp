@@ -86,7 +86,7 @@ void CalculatorWindow::create_children(HINSTANCE instance)
             to_utf16(shown_text_of(*control)).c_str(), style_of(*control), scaled(g.left, dpi_), scaled(g.top, dpi_),
             scaled(g.width, dpi_), scaled(g.height, dpi_), window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(description.name))), instance, nullptr);
-        children_.push_back(Child{control, child, nullptr, nullptr, nullptr, {}, nullptr});
+        children_.push_back(Child{control, child, nullptr, nullptr, nullptr, {}, {}, nullptr});
         if (description.kind == ControlKind::TextBox) {
             Child& made = children_.back();
             const auto show = [this, &made](const std::wstring& text) {
