@@ -1,4 +1,5 @@
 #include "core/announcement_queue.hpp"
+#include "core/caption_fitting.hpp"
 #include "core/control_words.hpp"
 #include "core/held_text.hpp"
 #include "core/presentation.hpp"
@@ -133,6 +134,24 @@ TEST(FocusPresentation, GoesBackToTheControlThatHadItOrTheNextThatCanTakeIt)
     EXPECT_GT(next.description().tab_index, program.form.OhmInput.description().tab_index);
     program.click(program.form.VOLT);
     EXPECT_EQ(&presentation.focus_to_restore(), &program.form.OhmInput);
+}
+
+// A result is never cut: the caption with its unit gets the largest size that fits, never below 4 points.
+TEST(CaptionFitting, LargestQuarterPointSizeThatFitsWithTheUnit)
+{
+    const ControlDescription& label = control_description("VoltOutput");
+    std::string last_measured;
+    // A text a point wide per character and point: "12 V" and its margin are 5 characters.
+    const auto width = [&](double points, std::string_view text) {
+        last_measured = std::string(text);
+        return static_cast<int>(points * static_cast<double>(text.size()));
+    };
+    const double designed = label.font.point_size;
+    EXPECT_EQ(fitted_point_size(label, "12", 1000, width), designed);
+    EXPECT_EQ(last_measured, "12 Vx");
+    EXPECT_EQ(fitted_point_size(label, "12", 40, width), 8.0);  // 5 × 8 = 40 fits
+    EXPECT_EQ(fitted_point_size(label, "12", 39, width), 7.75); // a quarter point less
+    EXPECT_EQ(fitted_point_size(label, std::string(100, '9'), 40, width), 4.0);
 }
 
 TEST(AnnouncementQueue, JoinsWhatWaitedIntoSentencesAndSkipsEmptyWords)

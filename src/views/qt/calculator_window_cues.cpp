@@ -1,5 +1,6 @@
 #include "views/qt/calculator_window.hpp"
 
+#include "core/caption_fitting.hpp"
 #include "core/control_words.hpp"
 #include "views/qt/qt_conversions.hpp"
 
@@ -27,19 +28,15 @@ void CalculatorWindow::show_selection()
 
 void CalculatorWindow::fit_caption(QLabel& label, const ControlDescription& description)
 {
-    // A result is never cut: a caption that, with its unit after it, is wider than its
-    // label gets a smaller font. The unit is drawn beside the caption, which stays the number.
+    // The unit is drawn beside the caption, which stays the number.
     auto* unit = label.findChild<QLabel*>();
     QFont font = label.font();
-    font.setPointSizeF(description.font.point_size);
-    const auto width = [&label, unit](const QFont& f) {
-        const QFontMetrics metrics(f);
-        return metrics.horizontalAdvance(label.text() + QLatin1Char(' ') + unit->text()) +
-               metrics.horizontalAdvance(QLatin1Char('x'));
-    };
-    while (width(font) > label.contentsRect().width() && font.pointSizeF() > 4) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    }
+    font.setPointSizeF(fitted_point_size(description, label.text().toStdString(), label.contentsRect().width(),
+                                         [font](double points, std::string_view text) {
+                                             QFont measured = font;
+                                             measured.setPointSizeF(points);
+                                             return QFontMetrics(measured).horizontalAdvance(to_qstring(text));
+                                         }));
     label.setFont(font);
     const QFontMetrics metrics(font);
     const int left = label.contentsRect().left() + metrics.horizontalAdvance(QLatin1Char('x')) / 2 +

@@ -1,5 +1,6 @@
 #include "views/win32/calculator_window.hpp"
 
+#include "core/caption_fitting.hpp"
 #include "core/control_words.hpp"
 #include "views/win32/clipboard.hpp"
 #include "views/win32/utf16.hpp"
@@ -74,9 +75,6 @@ void CalculatorWindow::show_selection()
 
 void CalculatorWindow::fit_caption(Child& child)
 {
-    // A result is never cut: a caption wider than its label gets a smaller font.
-    // Measured as drawn: the caption, then the unit after a blank; the "x" added below
-    // stands for the label's margins.
     const std::wstring shown = window_text(child.window);
     if (shown.empty()) {
         // Nothing to measure: no text is drawn before a font is first needed, which
@@ -86,26 +84,28 @@ void CalculatorWindow::fit_caption(Child& child)
         child.fitted_font = nullptr;
         return;
     }
-    const std::wstring caption = shown + L" " + to_utf16(unit_symbol(child.control->description().unit));
     const FontDescription& font = child.control->description().font;
+    const auto font_at = [this, &font](double points) {
+        return CreateFontW(-static_cast<int>(points * dpi_ / 72.0 + 0.5), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
+                           to_utf16(font.family).c_str());
+    };
     RECT inside{};
     GetClientRect(child.window, &inside);
     HDC context = GetDC(child.window);
-    HFONT fitted = nullptr;
-    for (double points = font.point_size;; points -= 0.25) {
-        fitted = CreateFontW(-static_cast<int>(points * dpi_ / 72.0 + 0.5), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
-                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                             to_utf16(font.family).c_str());
-        HGDIOBJ before = SelectObject(context, fitted);
-        SIZE size{};
-        GetTextExtentPoint32W(context, (caption + L"x").c_str(), static_cast<int>(caption.size() + 1), &size);
-        SelectObject(context, before);
-        if (size.cx <= inside.right || points <= 4) {
-            break;
-        }
-        DeleteObject(fitted);
-    }
+    const double points = fitted_point_size(
+        child.control->description(), to_utf8(shown), inside.right, [&](double at, std::string_view text) {
+            HFONT measured = font_at(at);
+            HGDIOBJ before = SelectObject(context, measured);
+            const std::wstring wide = to_utf16(text);
+            SIZE size{};
+            GetTextExtentPoint32W(context, wide.c_str(), static_cast<int>(wide.size()), &size);
+            SelectObject(context, before);
+            DeleteObject(measured);
+            return static_cast<int>(size.cx);
+        });
     ReleaseDC(child.window, context);
+    HFONT fitted = font_at(points);
     SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), TRUE);
     DeleteObject(child.fitted_font);
     child.fitted_font = fitted;
