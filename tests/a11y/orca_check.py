@@ -276,6 +276,12 @@ def check(session):
     user.hears("Copia")
     user.presses("Down", "Down", "Return")
     user.hears(f"Calcolo copiato: V uguale R per I uguale {resistance} ohm per {current} ampere")
+    # Spoken at every opening, its entries too.
+    user.presses("shift+F10")
+    user.hears("Copia")
+    user.presses("Down")
+    user.hears("Copia con unità")
+    user.presses("Escape")
 
     # A zero operand gives no result: said, as nothing on the screen changes.
     user.tabs_to("Corrente I (ampere), input dati text")

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -104,11 +105,12 @@ TEST_F(Usability, AResultShowsItsUnitAndTellsAndCopiesHowItCameAbout)
                            "E12: 470 Ω – 560 Ω\nE24: 470 Ω – 510 Ω";
     EXPECT_TRUE(result->toolTip().contains(worked)) << result->toolTip().toStdString();
     type_into("VoltInput", "20"); // typed after the result: it tells how the result shown came about
-    for (QAction* action : result->actions()) {
-        if (action->text() == "Copia il calcolo") {
-            action->trigger();
-        }
-    }
+    QTest::keyClick(widget("VoltInput"), Qt::Key_Menu);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().value(2)->text(), "Copia il calcolo");
+    menu->actions()[2]->trigger();
+    menu->close();
     EXPECT_EQ(QApplication::clipboard()->text(), worked);
 }
 

@@ -68,7 +68,8 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host)
         widgets_.emplace_back(control, widget);
         connect_events(*control, widget);
         if (control->kind() == ControlKind::Label && control->description().unit != Unit::None) {
-            add_result_menu(*control, widget);
+            connect(widget, &QWidget::customContextMenuRequested, this,
+                    [this, control, widget](QPoint at) { show_result_menu(*control, widget->mapToGlobal(at), false); });
         }
         for (PropertyName property : {PropertyName::Text, PropertyName::Caption, PropertyName::Enabled,
                                       PropertyName::Visible, PropertyName::Background}) {
@@ -337,11 +338,6 @@ void CalculatorWindow::describe(const Control& control, PropertyName property)
         set_description(control, *description);
         if (control.kind() == ControlKind::Label) {
             widget->setAccessibleName(to_qstring(presentation_.accessible_name(control)));
-            const auto menu = presentation_.result_menu(control);
-            const QList<QAction*> actions = widget->actions();
-            for (qsizetype i = 0; i < actions.size() && i < static_cast<qsizetype>(menu.size()); ++i) {
-                actions[i]->setEnabled(menu[static_cast<std::size_t>(i)].copies.has_value());
-            }
         }
     }
     screen_reader_.shown(control, property);

@@ -55,7 +55,7 @@ private:
     void copy_latest_result();
     void open_result_menu();
     // A result's menu: copies as shown, with its unit, or the worked calculation.
-    void add_result_menu(const Control& label, QWidget* widget);
+    void show_result_menu(const Control& label, QPoint at, bool from_keyboard);
 
     Form& form_;
     Host& host_;

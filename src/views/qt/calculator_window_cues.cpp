@@ -46,20 +46,23 @@ void CalculatorWindow::fit_caption(QLabel& label, const ControlDescription& desc
     unit->setVisible(!label.text().isEmpty());
 }
 
-void CalculatorWindow::add_result_menu(const Control& label, QWidget* widget)
+void CalculatorWindow::show_result_menu(const Control& label, QPoint at, bool from_keyboard)
 {
-    const auto entries = presentation_.result_menu(label);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        auto* action = new QAction(to_qstring(entries[i].words), widget);
-        action->setEnabled(entries[i].copies.has_value());
-        connect(action, &QAction::triggered, this, [this, &label, i] {
-            const auto entry = presentation_.result_menu(label)[i];
-            if (entry.copies) {
-                QApplication::clipboard()->setText(to_qstring(*entry.copies));
-                screen_reader_.announce(to_qstring(entry.announcement));
-            }
+    // Made anew at each opening, so a screen reader meets new entries each time and
+    // speaks them, as it did the first time.
+    auto* menu = new QMenu(widget_of(label));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const auto& entry : presentation_.result_menu(label)) {
+        QAction* action = menu->addAction(to_qstring(entry.words), this, [this, entry] {
+            QApplication::clipboard()->setText(to_qstring(*entry.copies));
+            screen_reader_.announce(to_qstring(entry.announcement));
         });
-        widget->addAction(action);
+        action->setEnabled(entry.copies.has_value());
+    }
+    menu->popup(at);
+    if (from_keyboard) {
+        // Its first entry is the current one, as a screen reader then says it.
+        menu->setActiveAction(menu->actions().value(0));
     }
 }
 
@@ -78,13 +81,7 @@ void CalculatorWindow::open_result_menu()
         return;
     }
     QWidget* label = widget_of(*result);
-    auto* menu = new QMenu(label);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addActions(label->actions());
-    menu->popup(label->mapToGlobal(label->rect().bottomLeft()));
-    // Opened from the keyboard, its first entry is the current one, as a screen reader
-    // then says it.
-    menu->setActiveAction(menu->actions().value(0));
+    show_result_menu(*result, label->mapToGlobal(label->rect().bottomLeft()), true);
 }
 
 void CalculatorWindow::copy_latest_result()

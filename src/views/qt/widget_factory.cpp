@@ -93,7 +93,7 @@ QWidget* create_label(const Control& control, QWidget* parent)
         unit_symbol_label->setTextFormat(Qt::PlainText);
         unit_symbol_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         unit_symbol_label->hide();
-        widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
     }
     return widget;
 }
