@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 namespace torvanel {
@@ -86,6 +87,21 @@ TEST_F(Announcements, AccessibleRolesAreAFrameAndOneChoiceOfThree)
         EXPECT_EQ(button->role(), QAccessible::RadioButton) << name;
         EXPECT_EQ(button->state().checked, std::string(name) == "OHM") << name;
     }
+}
+
+// A screen reader hears each change of a choice's state (a toggle is one): once.
+TEST_F(Announcements, EachChoiceChangesItsStateOnce)
+{
+    QStringList changes;
+    for (const char* name : {"VOLT", "OHM", "AMPERE"}) {
+        QObject::connect(widget_as<QPushButton>(name), &QPushButton::toggled, [&changes, name](bool checked) {
+            changes << QString::fromLatin1(name) + (checked ? " scelto" : " non scelto");
+        });
+    }
+    QTest::keyClick(widget("VOLT"), Qt::Key_Space); // the chosen one, again
+    click("OHM");
+    changes.sort();
+    EXPECT_EQ(changes, QStringList({"OHM scelto", "VOLT non scelto"}));
 }
 
 TEST_F(Announcements, HelpShownAndHidden)

@@ -34,10 +34,26 @@ QFont font_of(const FontDescription& description)
     return font;
 }
 
+// A push button that, checkable, is one choice of three: pressed again, the chosen one
+// stays chosen without a round of unchecked and checked, which a screen reader would
+// say twice. The model decides which one is chosen.
+class ChoiceButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void nextCheckState() override
+    {
+        if (!isChecked()) {
+            setChecked(true);
+        }
+    }
+};
+
 QWidget* create_button(const Control& control, QWidget* parent)
 {
     const auto& button = static_cast<const Button&>(control);
-    auto* widget = new QPushButton(parent);
+    auto* widget = new ChoiceButton(parent);
     // VOLT, OHM and AMPERE show which quantity is the unknown one by more than colour:
     // checked, they look pressed and are the chosen radio button for assistive
     // technology (marked before anything asks the button for its accessible side).
