@@ -43,10 +43,10 @@ void HeldText::set_whole(std::string text)
 {
     if (character_count(text) >= kHeldLength) {
         held_ = std::move(text);
-        editor_.display(held_text_summary(*held_), true);
+        editor_.display(held_text_summary(*held_));
     } else {
         held_.reset();
-        editor_.display(text, false);
+        editor_.display(text);
         text_before_edit_ = std::move(text);
     }
 }
@@ -114,9 +114,17 @@ bool HeldText::insert_or_hold(std::string_view inserted)
 void HeldText::edited()
 {
     std::string text = editor_.shown_text();
-    if (held_ || text == text_before_edit_) {
+    typing_ = typing_ && !held_;
+    if (held_) {
+        // A key the commands do not cover edited the summary: it shows the held text again.
+        if (std::string summary = held_text_summary(*held_); text != summary) {
+            editor_.display(summary);
+        }
+        return;
+    }
+    if (text == text_before_edit_) {
         typing_ = false;
-        return; // the summary, or no change at all
+        return;
     }
     // A character typed right after another goes on the same step.
     const bool typed_on =

@@ -19,7 +19,7 @@ public:
     virtual std::string shown_text() const = 0;
     // Shows a text as the program's, not as an edit of the user's, with the caret at its
     // end (so a summary's length is in view); the editor's own undo history goes.
-    virtual void display(const std::string& text, bool read_only) = 0;
+    virtual void display(const std::string& text) = 0;
     virtual std::string with_selection_replaced(std::string_view inserted) const = 0;
     virtual bool has_selection() const = 0;
     virtual void copy_to_clipboard(const std::string& text) = 0;
@@ -39,7 +39,8 @@ enum class BoxCommand { Type, Paste, Copy, Cut, Undo, Redo, Erase };
 // Editors lay out a line of text whole on every change, which takes seconds for a paste
 // of megabytes. From kHeldLength characters on, the box keeps the whole text, shows a
 // short summary of it and treats it as one piece: copy and cut take all of it, a key
-// that edits replaces or clears all of it as one step.
+// that edits replaces or clears all of it as one step. The box stays editable, as typing
+// replaces the text; an edit of the summary itself is undone.
 class HeldText {
 public:
     static constexpr std::size_t kHeldLength = 20'000;

@@ -172,7 +172,7 @@ class PlainEditor final : public TextEditor {
 public:
     std::size_t shown_length() const override { return character_count(text); }
     std::string shown_text() const override { return text; }
-    void display(const std::string& shown, bool) override { text = shown; }
+    void display(const std::string& shown) override { text = shown; }
     std::string with_selection_replaced(std::string_view inserted) const override
     {
         return text + std::string(inserted);

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -41,11 +42,19 @@ TEST_F(HeldTextTest, ALongPasteIsHeldWholeAndShownAsASummaryThatCopiesWhole)
     paste_into(box, text);
 
     EXPECT_EQ(ohm_text(), "12" + text.toStdString());
-    EXPECT_TRUE(box->isReadOnly());
+    // Typing replaces it: editable, not read-only, for a screen reader too.
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(box)->state().readOnly);
     EXPECT_TRUE(box->text().startsWith(QStringLiteral("124k7 2,2 x0")));
     EXPECT_TRUE(box->text().endsWith(QStringLiteral("… (100\u00a0002 caratteri)"))) << box->text().toStdString();
     // A screen reader reads what the box shows, the length with it.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Value), box->text());
+    // An input method's text, which comes past the keys, leaves the summary and the text as they were.
+    const QString summary = box->text();
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("9"));
+    QApplication::sendEvent(box, &composed);
+    EXPECT_EQ(box->text(), summary);
+    EXPECT_EQ(ohm_text(), "12" + text.toStdString());
 
     QApplication::clipboard()->clear();
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);

@@ -21,9 +21,8 @@ EntryBox::EntryBox(char decimal_separator, QWidget* parent)
     connect(this, &QLineEdit::textEdited, this, [this] { user_edited(); });
 }
 
-void EntryBox::display(const std::string& text, bool read_only)
+void EntryBox::display(const std::string& text)
 {
-    setReadOnly(read_only);
     setText(to_qstring(text)); // the caret goes to the end
 }
 
@@ -63,7 +62,7 @@ void EntryBox::mouseReleaseEvent(QMouseEvent* event)
 {
     // A middle click pastes the X11 selection where the caret is, with nothing selected.
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !holds_text()) {
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
         const QString pasted = clipboard->text(QClipboard::Selection);
         deselect();
         if (!insert_or_hold(pasted)) {
@@ -77,7 +76,7 @@ void EntryBox::mouseReleaseEvent(QMouseEvent* event)
 void EntryBox::dropEvent(QDropEvent* event)
 {
     const QString dropped = event->mimeData()->text();
-    if (!holds_text() && static_cast<std::size_t>(text().size() + dropped.size()) >= HeldText::kHeldLength) {
+    if (holds_text() || static_cast<std::size_t>(text().size() + dropped.size()) >= HeldText::kHeldLength) {
         // Dropped where it lands, as a copy.
         const int position = cursorPositionAt(event->position().toPoint());
         deselect();

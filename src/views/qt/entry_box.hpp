@@ -26,7 +26,7 @@ protected:
     QMenu* standard_menu() override { return createStandardContextMenu(); }
     std::size_t shown_length() const override { return static_cast<std::size_t>(text().size()); }
     std::string shown_text() const override { return text().toStdString(); }
-    void display(const std::string& text, bool read_only) override;
+    void display(const std::string& text) override;
     std::string with_selection_replaced(std::string_view inserted) const override;
     bool has_selection() const override { return hasSelectedText(); }
 

@@ -18,10 +18,9 @@ HelpBox::HelpBox(QWidget* parent) : QPlainTextEdit(parent)
     connect(this, &QPlainTextEdit::textChanged, this, [this] { user_edited(); });
 }
 
-void HelpBox::display(const std::string& text, bool read_only)
+void HelpBox::display(const std::string& text)
 {
     const QSignalBlocker not_the_user(this);
-    setReadOnly(read_only);
     setPlainText(to_qstring(text));
 }
 

@@ -109,9 +109,8 @@ std::string HeldTextBox::shown_text() const
     return to_utf8(window_text(edit_));
 }
 
-void HeldTextBox::display(const std::string& text, bool read_only)
+void HeldTextBox::display(const std::string& text)
 {
-    SendMessageW(edit_, EM_SETREADONLY, read_only ? TRUE : FALSE, 0);
     show_(to_utf16(text));
     // The caret at the end, as a text set by the program has it elsewhere: a summary's
     // length is then in view.
