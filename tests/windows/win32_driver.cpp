@@ -12,8 +12,10 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,7 +33,19 @@ std::wstring window_text(HWND window)
 }
 
 enum class Act { None, Type, Paste, Click, ClickToMessage };
-enum class Look { Text, TextEnds, Enabled, Visible, Checked, MessageContains, Name, RoleState, Announced, Focused };
+enum class Look {
+    Text,
+    TextEnds,
+    Enabled,
+    Visible,
+    Checked,
+    MessageContains,
+    Name,
+    RoleState,
+    Announced,
+    Focused,
+    StateChanged
+};
 
 struct Step {
     const char* what;
@@ -74,16 +88,22 @@ constexpr Step kSteps[] = {
     {"OHM makes R the unknown", Act::Click, "OHM", "", Look::Text, "Formula", "R = V / I"},
     {"its box disabled", Act::None, "", "", Look::Enabled, "OhmInput", "0"},
     {"OHM checked", Act::None, "", "", Look::Checked, "OHM", "1"},
+    {"a screen reader is told", Act::None, "", "", Look::StateChanged, "OHM", "1"},
     {"VOLT no longer", Act::None, "", "", Look::Checked, "VOLT", "0"},
     {"HELP shows the help text", Act::Click, "HELP", "", Look::Visible, "TESTO", "1"},
     {"EXIT HELP hides it", Act::Click, "exithelp", "", Look::Visible, "TESTO", "0"},
 };
 
 int failures = 0;
-std::wstring last_announced; // the name of the object of the latest live-region change
+std::wstring last_announced;     // the name of the object of the latest live-region change
+std::vector<HWND> state_changed; // the controls whose state changed since the latest action
 
-void CALLBACK heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+void CALLBACK heard(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
 {
+    if (event == EVENT_OBJECT_STATECHANGE) {
+        state_changed.push_back(window);
+        return;
+    }
     IAccessible* accessible = nullptr;
     VARIANT which{};
     if (SUCCEEDED(AccessibleObjectFromEvent(window, object, child, &accessible, &which))) {
@@ -212,12 +232,14 @@ int main(int argc, char* argv[])
 
     const auto control = [window](const char* name) { return GetDlgItem(window, control_id(name)); };
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, &heard,
-                    program.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
+    for (const DWORD event : {EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_STATECHANGE}) {
+        SetWinEventHook(event, event, nullptr, &heard, program.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
+    }
     for (const Step& step : kSteps) {
         std::string message;
         if (step.act != Act::None) {
             last_announced.clear(); // what an action makes heard, not what came before it
+            state_changed.clear();
         }
         switch (step.act) {
         case Act::None:
@@ -296,6 +318,14 @@ int main(int argc, char* argv[])
                                                  : "focus on a window titled " + to_utf8(window_text(thread.hwndFocus));
             break;
         }
+        case Look::StateChanged: {
+            const auto told = [&] { return std::count(state_changed.begin(), state_changed.end(), looked_at) == 1; };
+            wait_until(told, 5000);
+            seen = told() ? "1"
+                          : std::to_string(std::count(state_changed.begin(), state_changed.end(), looked_at)) +
+                                " state changes";
+            break;
+        }
         case Look::Announced:
             wait_until([&] { return to_utf8(last_announced).find(step.expected) != std::string::npos; }, 5000);
             seen = to_utf8(last_announced);
@@ -305,6 +335,18 @@ int main(int argc, char* argv[])
         report(step.what, seen == step.expected, seen);
     }
 
+    // Every element a screen reader meets in the window's tree shows something.
+    int strays = 0;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM count) {
+            RECT place{};
+            GetWindowRect(child, &place);
+            *reinterpret_cast<int*>(count) += IsWindowVisible(child) && IsRectEmpty(&place) ? 1 : 0;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&strays));
+    report("no zero-size element in the window", strays == 0, std::to_string(strays) + " of them");
     SendMessageW(control("Fine"), BM_CLICK, 0, 0);
     DWORD status = 1;
     const bool ended = WaitForSingleObject(program.hProcess, 20000) == WAIT_OBJECT_0;
@@ -315,7 +357,7 @@ int main(int argc, char* argv[])
     }
     CloseHandle(program.hThread);
     CloseHandle(program.hProcess);
-    const int checks = static_cast<int>(std::size(kSteps)) + 3;
+    const int checks = static_cast<int>(std::size(kSteps)) + 4;
     std::printf("%d passed, %d failed\n", checks - failures, failures);
     return failures == 0 ? 0 : 1;
 }

@@ -103,7 +103,7 @@ private:
     bool keypad_decimal_ = false;        // the key being typed is the keypad's decimal key
     HWND ringed_ = nullptr;              // the control the focus ring is around
     UINT dpi_ = 96;
-    HWND announcement_ = nullptr; // no size, never focused: only a screen reader meets it
+    HWND announcement_ = nullptr; // hidden, never focused: only a screen reader's events meet it
     AnnouncementQueue announcements_;
     Presentation presentation_;
 };

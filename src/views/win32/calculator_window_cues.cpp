@@ -67,8 +67,12 @@ void CalculatorWindow::show_selection()
 {
     for (Child& button : children_) {
         if (button.control->kind() == ControlKind::Button && button.control->description().unit != Unit::None) {
-            SendMessageW(button.window, BM_SETCHECK,
-                         presentation_.shows_chosen(*button.control) ? BST_CHECKED : BST_UNCHECKED, 0);
+            const WPARAM check = presentation_.shows_chosen(*button.control) ? BST_CHECKED : BST_UNCHECKED;
+            if (static_cast<WPARAM>(SendMessageW(button.window, BM_GETCHECK, 0, 0)) != check) {
+                SendMessageW(button.window, BM_SETCHECK, check, 0);
+                // The button's class tells no screen reader that it is now (no longer) the chosen one.
+                NotifyWinEvent(EVENT_OBJECT_STATECHANGE, button.window, OBJID_CLIENT, CHILDID_SELF);
+            }
         }
     }
 }

@@ -106,8 +106,10 @@ void CalculatorWindow::create_children(HINSTANCE instance)
             SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CalculatorWindow::child_procedure));
         }
     }
-    announcement_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, window_,
-                                    nullptr, instance, nullptr);
+    // Hidden: a screen reader hears it through its events, and finds no stray element in
+    // the window's tree once it has spoken.
+    announcement_ =
+        CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, window_, nullptr, instance, nullptr);
     // Made as the model has them (text, caption, enabled, visible; colours are asked for
     // when drawn), the controls need only their descriptions; a box's text goes through
     // its held-text rule. Every call saved here is a trip to the server under Wine.
