@@ -1,13 +1,17 @@
 // The scenarios every view passes, on the Qt window: real widgets, QTest's events.
 #include "gui/gui_fixture.hpp"
 #include "parity/parity_scenarios.hpp"
+#include "views/qt/screen_reader.hpp"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <utility>
 
 namespace torvanel {
 namespace {
@@ -75,8 +79,44 @@ public:
         return qobject_cast<QPushButton*>(find(button))->isChecked();
     }
     std::string tooltip(std::string_view control) const override { return find(control)->toolTip().toStdString(); }
+    void tab() override { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+    std::string accessible_name(std::string_view control) const override
+    {
+        return accessible(control)->text(QAccessible::Name).toStdString();
+    }
+    std::string accessible_role(std::string_view control) const override
+    {
+        const QAccessibleInterface* seen = accessible(control);
+        const QAccessible::State state = seen->state();
+        std::string role = seen->role() == QAccessible::RadioButton    ? "radio button"
+                           : seen->role() == QAccessible::Button       ? "push button"
+                           : seen->role() == QAccessible::EditableText ? "text"
+                           : seen->role() == QAccessible::StaticText   ? "label"
+                                                                       : "role " + std::to_string(seen->role());
+        for (const auto& [on, name] : {std::pair(state.checked, ", checked"), std::pair(state.disabled, ", disabled"),
+                                       std::pair(state.readOnly, ", read-only")}) {
+            role += on ? name : "";
+        }
+        return role;
+    }
+    std::string accessible_description(std::string_view control) const override
+    {
+        return accessible(control)->text(QAccessible::Description).toStdString();
+    }
+    std::string focused() const override
+    {
+        return QApplication::focusWidget() != nullptr ? QApplication::focusWidget()->objectName().toStdString() : "";
+    }
+    std::string announced() const override
+    {
+        return calculator_.window().findChild<ScreenReader*>()->words().toStdString();
+    }
 
 private:
+    QAccessibleInterface* accessible(std::string_view control) const
+    {
+        return QAccessible::queryAccessibleInterface(find(control));
+    }
     QWidget* find(std::string_view name) const
     {
         return calculator_.window().findChild<QWidget*>(

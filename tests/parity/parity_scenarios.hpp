@@ -1,8 +1,9 @@
 #pragma once
 
-// What a user does and sees, written once and run against every view through its own
-// event path (Qt's widgets with QTest events, the Win32 window with its messages), so
-// that the views cannot drift apart. Under an Italian locale: the comma separates.
+// What a user does, sees and hears, written once and run against every view through its
+// own event path (Qt's widgets with QTest events, the Win32 window with its messages) and
+// its own accessibility interface (Qt's accessible interfaces, MSAA), so that the views
+// cannot drift apart. Under an Italian locale: the comma separates.
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,24 @@
 
 namespace torvanel::parity {
 
-enum class Act { None, Type, Paste, Undo, Redo, Copy, Erase, Click };
-enum class Look { None, Text, ShownEnds, Clipboard, Chosen, TooltipStarts, Caption };
+enum class Act { None, Type, Paste, Undo, Redo, Copy, Erase, Click, Tab };
+// Name, Role (the role, then its states: "radio button, checked", "text, disabled"),
+// DescriptionStarts and Focus (the control that has it) as assistive technology finds
+// them; Announced: the latest announcement contains the words.
+enum class Look {
+    None,
+    Text,
+    ShownEnds,
+    Clipboard,
+    Chosen,
+    TooltipStarts,
+    Caption,
+    Name,
+    Role,
+    DescriptionStarts,
+    Focus,
+    Announced
+};
 
 struct Step {
     Act act;
@@ -44,6 +61,12 @@ public:
     virtual std::string clipboard() const = 0;
     virtual bool chosen(std::string_view button) const = 0;
     virtual std::string tooltip(std::string_view control) const = 0;
+    virtual void tab() = 0; // Tab where the focus is
+    virtual std::string accessible_name(std::string_view control) const = 0;
+    virtual std::string accessible_role(std::string_view control) const = 0; // as Look::Role has it
+    virtual std::string accessible_description(std::string_view control) const = 0;
+    virtual std::string focused() const = 0;
+    virtual std::string announced() const = 0;
 };
 
 // "12#20000" stands for "12" and twenty thousand sevens: a paste too long to lay out.
@@ -91,6 +114,38 @@ inline const std::vector<Scenario>& scenarios()
              {Act::Redo, "AmpereInput", "", Look::Text, "AmpereInput", "3"},
              {Act::Redo, "AmpereInput", "", Look::Text, "AmpereInput", "34"},
          }},
+        {"WhatAScreenReaderMeets",
+         {
+             {Act::None, "", "", Look::Focus, "", "VOLT"},
+             {Act::None, "", "", Look::Role, "VOLT", "radio button, checked"},
+             {Act::None, "", "", Look::Role, "AMPERE", "radio button"},
+             {Act::None, "", "", Look::Role, "CALCOLO", "push button"},
+             {Act::None, "", "", Look::Name, "CALCOLO", "CALCOLO"},
+             {Act::None, "", "", Look::Role, "VoltInput", "text, disabled"},
+             {Act::None, "", "", Look::Name, "OhmInput", "Resistenza R (ohm), input dati"},
+             {Act::None, "", "", Look::Name, "VoltOutput", "Tensione V (volt), risultati"},
+             {Act::Tab, "", "", Look::Focus, "", "CALCOLO"},
+             {Act::Tab, "", "", Look::Focus, "", "Fine"},
+             {Act::Tab, "", "", Look::Focus, "", "OHM"},
+             {Act::Type, "OhmInput", "4k7"},
+             {Act::Type, "AmpereInput", "2m"},
+             // A result: one object named with it, described by how it came about, announced.
+             {Act::Click, "CALCOLO", "", Look::Name, "VoltOutput", "Tensione V (volt), risultati: 9,4 volt"},
+             {Act::None, "", "", Look::Role, "VoltOutput", "label"},
+             {Act::None, "", "", Look::DescriptionStarts, "VoltOutput",
+              "V uguale R per I uguale 4,7 chiloohm per 2 milliampere uguale 9,4 volt. potenza 18,8 milliwatt"},
+             {Act::None, "", "", Look::Announced, "", "Tensione V (volt), risultato: 9,4 volt. V uguale R per I"},
+             {Act::None, "", "", Look::DescriptionStarts, "OhmInput", "letto come 4700 ohm"},
+             {Act::None, "", "", Look::Focus, "", "CALCOLO"},
+             {Act::Click, "OHM", "", Look::Role, "OHM", "radio button, checked"},
+             {Act::None, "", "", Look::Role, "VOLT", "radio button"},
+             {Act::None, "", "", Look::Role, "OhmInput", "text, disabled"},
+             {Act::None, "", "", Look::Announced, "",
+              "Formula in uso: R uguale V diviso I. Caselle dei dati svuotate."},
+             {Act::None, "", "", Look::Focus, "", "OHM"},
+             // A box holding a long text is edited by typing: not read-only.
+             {Act::Paste, "VoltInput", "#30000", Look::Role, "VoltInput", "text"},
+         }},
         {"SelectCalculateAndCopy",
          {
              {Act::Click, "OHM", "", Look::Chosen, "OHM", "1"},
@@ -133,6 +188,9 @@ inline void play(const Scenario& scenario, ViewDriver& view)
         case Act::Click:
             view.click(step.control);
             break;
+        case Act::Tab:
+            view.tab();
+            break;
         case Act::Undo:
         case Act::Redo:
         case Act::Copy:
@@ -168,6 +226,23 @@ inline void play(const Scenario& scenario, ViewDriver& view)
             break;
         case Look::Caption:
             EXPECT_EQ(view.shown(step.looked_at), expected) << where;
+            break;
+        case Look::Name:
+            EXPECT_EQ(view.accessible_name(step.looked_at), expected) << where;
+            break;
+        case Look::Role:
+            EXPECT_EQ(view.accessible_role(step.looked_at), expected) << where;
+            break;
+        case Look::DescriptionStarts:
+            EXPECT_TRUE(view.accessible_description(step.looked_at).starts_with(expected))
+                << where << ": " << view.accessible_description(step.looked_at);
+            break;
+        case Look::Focus:
+            EXPECT_EQ(view.focused(), expected) << "after " << step.control;
+            break;
+        case Look::Announced:
+            EXPECT_NE(view.announced().find(expected), std::string::npos)
+                << "after " << step.control << ": " << view.announced();
             break;
         }
     }

@@ -5,6 +5,7 @@
 // keyboard's would be; clicks as the mouse gives them. Under Wine on a private display.
 
 #include "app/event_bindings.hpp"
+#include "msaa_look.hpp"
 #include "parity/parity_scenarios.hpp"
 #include "views/win32/calculator_window.hpp"
 #include "views/win32/clipboard.hpp"
@@ -41,6 +42,7 @@ class Win32View : public parity::ViewDriver {
 public:
     explicit Win32View(bool errors_expected = false) : reporter_(errors_expected)
     {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         window_.show(SW_SHOW);
         host_.raise_load();
         pump();
@@ -114,6 +116,38 @@ public:
         tool.lpszText = text.data();
         SendMessageW(tip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
         return to_utf8(tool.lpszText != nullptr ? std::wstring(tool.lpszText) : std::wstring());
+    }
+
+    void tab() override { press(VK_TAB, false); }
+    std::string accessible_name(std::string_view name) const override
+    {
+        return msaa::look(control(name), msaa::Part::Name);
+    }
+    std::string accessible_role(std::string_view name) const override
+    {
+        return msaa::look(control(name), msaa::Part::Role);
+    }
+    std::string accessible_description(std::string_view name) const override
+    {
+        return msaa::look(control(name), msaa::Part::Description);
+    }
+    std::string focused() const override
+    {
+        for (const Control* c : form_.controls()) {
+            if (control(c->name()) == GetFocus()) {
+                return std::string(c->name());
+            }
+        }
+        return "";
+    }
+    std::string announced() const override
+    {
+        // The announcement element is the window's one child without an id.
+        HWND child = GetWindow(window_.handle(), GW_CHILD);
+        while (child != nullptr && GetDlgCtrlID(child) != 0) {
+            child = GetWindow(child, GW_HWNDNEXT);
+        }
+        return child != nullptr ? to_utf8(window_text(child)) : "(no announcement element)";
     }
 
 public:

@@ -93,6 +93,7 @@ AccessibleFacts CalculatorWindow::facts_of(const Child& child) const
     case ControlKind::Label:
         if (description.unit != Unit::None) {
             facts.name = to_utf16(presentation_.accessible_name(*child.control));
+            facts.role = ROLE_SYSTEM_STATICTEXT; // the proxy knows no static that paints its own unit
         }
         break;
     }

@@ -1,0 +1,58 @@
+#pragma once
+
+// A control as MSAA gives it to a screen reader, in this process or another: its name,
+// description, and role with its states in the words the conformance table uses.
+
+#include "views/win32/accessible_control.hpp"
+#include "views/win32/utf16.hpp"
+
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <string>
+
+namespace torvanel::win32::msaa {
+
+enum class Part { Name, Description, Role };
+
+inline std::string look(HWND control, Part part)
+{
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible,
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return "(no accessible object)";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    std::string seen;
+    if (part != Part::Role) {
+        BSTR text = nullptr;
+        if (SUCCEEDED(part == Part::Name ? accessible->get_accName(self, &text)
+                                         : accessible->get_accDescription(self, &text)) &&
+            text != nullptr) {
+            seen = to_utf8(text);
+            SysFreeString(text);
+        }
+    } else {
+        VARIANT role{};
+        VARIANT state{};
+        accessible->get_accRole(self, &role);
+        accessible->get_accState(self, &state);
+        const LONG r = role.vt == VT_I4 ? role.lVal : 0;
+        seen = r == ROLE_SYSTEM_RADIOBUTTON  ? "radio button"
+               : r == ROLE_SYSTEM_PUSHBUTTON ? "push button"
+               : r == ROLE_SYSTEM_TEXT       ? "text"
+               : r == ROLE_SYSTEM_STATICTEXT ? "label"
+                                             : "role " + std::to_string(r);
+        const LONG states = state.vt == VT_I4 ? state.lVal : 0;
+        seen += (states & STATE_SYSTEM_CHECKED) != 0 ? ", checked" : "";
+        seen += (states & STATE_SYSTEM_UNAVAILABLE) != 0 ? ", disabled" : "";
+        seen += (states & STATE_SYSTEM_READONLY) != 0 ? ", read-only" : "";
+    }
+    accessible->Release();
+    return seen;
+}
+
+} // namespace torvanel::win32::msaa
