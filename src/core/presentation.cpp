@@ -102,14 +102,24 @@ Presentation::Copy Presentation::copy_result() const
 {
     const Label* result = latest_result(form_);
     if (result == nullptr) {
-        return Copy{{}, std::string(kNothingToCopyWords)};
+        return Copy{std::nullopt, std::string(kNothingToCopyWords)};
     }
     return Copy{result->Caption.get(), copied_announcement(result->Caption.get())};
 }
 
 const Control& Presentation::focus_to_restore() const
 {
-    // The controls that take the focus, in the tab order.
+    // The control that had it, when it still can.
+    return next_in_tab_order(focused_, false, 0);
+}
+
+const Control& Presentation::next_in_tab_order(const Control* from, bool backwards) const
+{
+    return next_in_tab_order(from, backwards, 1);
+}
+
+const Control& Presentation::next_in_tab_order(const Control* from, bool backwards, std::size_t first_step) const
+{
     std::vector<const Control*> order;
     for (const Control* control : form_.controls()) {
         if (control->kind() != ControlKind::Label) {
@@ -123,14 +133,34 @@ const Control& Presentation::focus_to_restore() const
         const auto* box = dynamic_cast<const TextBox*>(control);
         return box == nullptr || (box->Enabled && box->Visible);
     };
-    const auto from = std::find(order.begin(), order.end(), focused_);
-    const std::size_t start = from == order.end() ? 0 : static_cast<std::size_t>(from - order.begin());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        if (const Control* control = order[(start + i) % order.size()]; can_take_focus(control)) {
-            return *control;
+    const std::size_t size = order.size();
+    const auto found = std::find(order.begin(), order.end(), from);
+    // From nowhere, Tab starts at the first control and Shift+Tab at the last.
+    const std::size_t start = found != order.end() ? static_cast<std::size_t>(found - order.begin())
+                              : backwards          ? 0
+                                                   : size - 1;
+    for (std::size_t step = found != order.end() ? first_step : 1; step <= size; ++step) {
+        const std::size_t at = backwards ? (start + size - step % size) % size : (start + step) % size;
+        if (can_take_focus(order[at])) {
+            return *order[at];
         }
     }
     return *order.front(); // the buttons always can
+}
+
+Presentation::ClickOutcome Presentation::click(Host& host, const Button& button)
+{
+    before_click();
+    host.click(button);
+    if (host.has_ended()) {
+        return {};
+    }
+    ClickOutcome outcome;
+    if (&button == &form_.CALCOLO) {
+        outcome.readings = readings();
+    }
+    outcome.announcement = after_click(button);
+    return outcome;
 }
 
 void Presentation::before_click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/control_model.hpp"
+#include "core/host.hpp"
 #include "core/worked_calculation.hpp"
 
 #include <optional>
@@ -51,10 +52,10 @@ public:
     // The result label shown now, whose menu the keyboard opens; null when none.
     const Control* latest_result_label() const;
 
-    // Ctrl+C with nothing selected: the result shown (empty when there is none), and
-    // what a screen reader hears.
+    // Ctrl+C with nothing selected: the result shown (none when there is none: the
+    // clipboard keeps what it has), and what a screen reader hears.
     struct Copy {
-        std::string text;
+        std::optional<std::string> text;
         std::string announcement;
     };
     Copy copy_result() const;
@@ -64,14 +65,27 @@ public:
     // to that control, or the next one in the tab order that can take it now.
     void focus_moved_to(const Control& control) { focused_ = &control; }
     const Control& focus_to_restore() const;
+    // Where Tab (or Shift+Tab) takes the focus from a control: the next in the tab order
+    // that can take it now; labels never, a disabled or hidden box not.
+    const Control& next_in_tab_order(const Control* from, bool backwards) const;
 
-    // Told just before a button's handler runs, and after it: what a screen reader
-    // hears of a change that shows nothing new. CALCOLO without a result although
-    // every known box read: which operand is zero. A selection that emptied boxes: so.
-    void before_click();
-    std::string after_click(const Control& button) const;
+    // A click the window hands over: the host runs the button's handler. Back come how
+    // each known box was read, after CALCOLO, and what a screen reader hears of a change
+    // that shows nothing new: CALCOLO without a result although every known box read,
+    // which operand is zero; a selection that emptied boxes, so. Nothing once the
+    // program has ended.
+    struct ClickOutcome {
+        std::vector<std::pair<const TextBox*, ControlDescriptionText>> readings;
+        std::string announcement;
+    };
+    ClickOutcome click(Host& host, const Button& button);
 
 private:
+    void before_click();
+    std::string after_click(const Control& button) const;
+    // The first control from `from` on (first_step 0: from itself) that can take the focus.
+    const Control& next_in_tab_order(const Control* from, bool backwards, std::size_t first_step) const;
+
     const Form& form_;
     char separator_;
     // What "Copia il calcolo" copies: the boxes may be typed into after the result.

@@ -49,7 +49,7 @@ TEST(ResultPresentation, CopiesAFigureOrNothingAndNeverCallsAnUnderflowZero)
                 EXPECT_EQ(copied.value, number_from_text(c.caption, ',').value) << *entry.copies;
             }
         }
-        EXPECT_EQ(presentation.copy_result().text, c.caption);
+        EXPECT_EQ(presentation.copy_result().text, std::optional<std::string>(c.caption));
     }
 }
 
@@ -60,7 +60,7 @@ TEST(ResultPresentation, NothingToCopyWithoutAResult)
     for (const auto& entry : presentation.result_menu(program.form.VoltOutput)) {
         EXPECT_FALSE(entry.copies.has_value()) << entry.words;
     }
-    EXPECT_EQ(presentation.copy_result().text, "");
+    EXPECT_FALSE(presentation.copy_result().text.has_value());
     EXPECT_EQ(presentation.copy_result().announcement, kNothingToCopyWords);
 }
 
@@ -152,6 +152,25 @@ TEST(CaptionFitting, LargestQuarterPointSizeThatFitsWithTheUnit)
     EXPECT_EQ(fitted_point_size(label, "12", 40, width), 8.0);  // 5 × 8 = 40 fits
     EXPECT_EQ(fitted_point_size(label, "12", 39, width), 7.75); // a quarter point less
     EXPECT_EQ(fitted_point_size(label, std::string(100, '9'), 40, width), 4.0);
+}
+
+TEST(FocusPresentation, TabGoesRoundTheControlsThatCanTakeTheFocus)
+{
+    testing::Program program(',');
+    Presentation presentation(program.form, ',');
+    // VoltInput is disabled and TESTO hidden; labels never take the focus.
+    const std::vector<std::string_view> forward{"VOLT",     "CALCOLO",     "Fine", "OHM",      "AMPERE",
+                                                "OhmInput", "AmpereInput", "HELP", "exithelp", "VOLT"};
+    const Control* at = nullptr;
+    for (std::size_t i = 0; i < forward.size(); ++i) {
+        at = &presentation.next_in_tab_order(at, false);
+        EXPECT_EQ(at->name(), forward[i]) << i;
+    }
+    for (std::size_t i = forward.size() - 1; i-- > 0;) {
+        at = &presentation.next_in_tab_order(at, true);
+        EXPECT_EQ(at->name(), forward[i]) << i;
+    }
+    EXPECT_EQ(presentation.next_in_tab_order(nullptr, true).name(), "exithelp");
 }
 
 TEST(AnnouncementQueue, JoinsWhatWaitedIntoSentencesAndSkipsEmptyWords)

@@ -128,16 +128,15 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
             }
             deferring_changes_ = true;
             screen_reader_.hold();
-            presentation_.before_click();
-            host_.click(model);
+            const auto outcome = presentation_.click(host_, model);
             show_pending(PaintFirst::Yes);
             // A selection button toggled itself; the model says which one is selected.
             show_selection();
-            if (&model == &form_.CALCOLO) {
-                show_readings();
+            for (const auto& [box, reading] : outcome.readings) {
+                set_description(*box, reading);
             }
-            if (const std::string words = presentation_.after_click(model); !words.empty() && !host_.has_ended()) {
-                screen_reader_.announce(to_qstring(words));
+            if (!outcome.announcement.empty()) {
+                screen_reader_.announce(to_qstring(outcome.announcement));
             }
             screen_reader_.release();
         });
@@ -257,13 +256,6 @@ void CalculatorWindow::set_tab_order()
     }
     if (!focusable.empty()) {
         focusable.front().second->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-void CalculatorWindow::show_readings()
-{
-    for (const auto& [box, reading] : presentation_.readings()) {
-        set_description(*box, reading);
     }
 }
 

@@ -47,8 +47,6 @@ private:
     void show_look(const Control& control, PropertyName property);
     void describe(const Control& control, PropertyName property);
     void show_text_box_text(const TextBox& box);
-    // After a calculation: each known entry box tells how its text was read.
-    void show_readings();
     void set_description(const Control& control, const ControlDescriptionText& description);
     void show_selection();
     void fit_caption(QLabel& label, const ControlDescription& description);

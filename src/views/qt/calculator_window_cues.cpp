@@ -87,8 +87,8 @@ void CalculatorWindow::open_result_menu()
 void CalculatorWindow::copy_latest_result()
 {
     const auto copy = presentation_.copy_result();
-    if (!copy.text.empty()) {
-        QApplication::clipboard()->setText(to_qstring(copy.text));
+    if (copy.text) {
+        QApplication::clipboard()->setText(to_qstring(*copy.text));
     }
     screen_reader_.announce(to_qstring(copy.announcement));
 }

@@ -112,30 +112,11 @@ bool CalculatorWindow::take_key(const MSG& message)
 
 bool CalculatorWindow::move_focus(bool backwards)
 {
-    std::vector<Child*> order;
-    for (Child& child : children_) {
-        if (child.control->kind() != ControlKind::Label && IsWindowVisible(child.window) &&
-            IsWindowEnabled(child.window)) {
-            order.push_back(&child);
-        }
-    }
-    std::sort(order.begin(), order.end(), [](const Child* a, const Child* b) {
-        return a->control->description().tab_index < b->control->description().tab_index;
-    });
-    if (order.empty()) {
-        return true;
-    }
-    const auto size = static_cast<std::ptrdiff_t>(order.size());
-    const auto current =
-        std::find_if(order.begin(), order.end(), [](const Child* c) { return c->window == GetFocus(); });
-    std::ptrdiff_t next = backwards ? size - 1 : 0;
-    if (current != order.end()) {
-        next = ((current - order.begin()) + (backwards ? size - 1 : 1)) % size;
-    }
-    HWND target = order[static_cast<std::size_t>(next)]->window;
-    SetFocus(target);
-    if (order[static_cast<std::size_t>(next)]->control->kind() == ControlKind::TextBox) {
-        SendMessageW(target, EM_SETSEL, 0, -1);
+    const Child* focused = child_of(GetFocus());
+    const Child& next = child_of(presentation_.next_in_tab_order(focused ? focused->control : nullptr, backwards));
+    SetFocus(next.window);
+    if (next.control->kind() == ControlKind::TextBox) {
+        SendMessageW(next.window, EM_SETSEL, 0, -1);
     }
     return true;
 }
@@ -325,18 +306,14 @@ HBRUSH CalculatorWindow::colour_child(HDC context, HWND window)
 void CalculatorWindow::clicked(Child& child)
 {
     announcements_.hold();
-    presentation_.before_click();
-    host_.click(static_cast<const Button&>(*child.control));
+    const auto outcome = presentation_.click(host_, static_cast<const Button&>(*child.control));
     if (host_.has_ended()) {
         return;
     }
-    if (child.control == &form_.CALCOLO) {
-        // Each known box tells how its text was read.
-        for (const auto& [box, reading] : presentation_.readings()) {
-            set_description(child_of(*box), reading);
-        }
+    for (const auto& [box, reading] : outcome.readings) {
+        set_description(child_of(*box), reading);
     }
-    announce(presentation_.after_click(*child.control));
+    announce(outcome.announcement);
     announce(announcements_.release());
 }
 

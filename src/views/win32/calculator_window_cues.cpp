@@ -118,7 +118,9 @@ void CalculatorWindow::fit_caption(Child& child)
 void CalculatorWindow::copy_latest_result()
 {
     const auto copy = presentation_.copy_result();
-    copy_to_clipboard(window_, to_utf16(copy.text)); // an empty text leaves the clipboard alone
+    if (copy.text) {
+        copy_to_clipboard(window_, to_utf16(*copy.text));
+    }
     announce(copy.announcement);
 }
 
