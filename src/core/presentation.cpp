@@ -148,14 +148,35 @@ const Control& Presentation::next_in_tab_order(const Control* from, bool backwar
     return *order.front(); // the buttons always can
 }
 
-Presentation::ClickOutcome Presentation::click(Host& host, const Button& button)
+bool Presentation::hand_over_typing(Host& host, TextBox& box, std::string text)
 {
+    try {
+        host.type_text(box, std::move(text));
+    } catch (...) {
+        if (std::find(refused_typing_.begin(), refused_typing_.end(), &box) == refused_typing_.end()) {
+            refused_typing_.push_back(&box);
+        }
+        host.report(std::current_exception());
+        return false;
+    }
+    std::erase(refused_typing_, &box);
+    return true;
+}
+
+Presentation::ClickOutcome Presentation::click(Host& host, const Button& button, const ShownText& shown_text)
+{
+    const std::vector<TextBox*> refused = refused_typing_;
+    for (TextBox* box : refused) {
+        if (!hand_over_typing(host, *box, shown_text(*box))) {
+            return {};
+        }
+    }
     before_click();
     host.click(button);
+    ClickOutcome outcome{true, {}, {}};
     if (host.has_ended()) {
-        return {};
+        return outcome;
     }
-    ClickOutcome outcome;
     if (&button == &form_.CALCOLO) {
         outcome.readings = readings();
     }

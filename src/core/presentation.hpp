@@ -4,6 +4,7 @@
 #include "core/host.hpp"
 #include "core/worked_calculation.hpp"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -74,11 +75,21 @@ public:
     // that shows nothing new: CALCOLO without a result although every known box read,
     // which operand is zero; a selection that emptied boxes, so. Nothing once the
     // program has ended.
+    // A click never works on a text other than the one shown: typing the model could not
+    // take is handed over first (shown_text: a box's text as the window shows it), and
+    // when it still cannot, the click is not made (clicked false).
     struct ClickOutcome {
+        bool clicked = false;
         std::vector<std::pair<const TextBox*, ControlDescriptionText>> readings;
         std::string announcement;
     };
-    ClickOutcome click(Host& host, const Button& button);
+    using ShownText = std::function<std::string(const TextBox&)>;
+    ClickOutcome click(Host& host, const Button& button, const ShownText& shown_text);
+
+    // Typing the window hands over. When the model cannot take it (its copy of a huge
+    // text may not fit in memory), the failure is reported, the box keeps what was typed,
+    // and the text is handed over again before the next click. True when taken.
+    bool hand_over_typing(Host& host, TextBox& box, std::string text);
 
 private:
     void before_click();
@@ -92,6 +103,7 @@ private:
     std::optional<WorkedCalculation> shown_calculation_;
     bool boxes_had_text_ = false; // before the click being handled
     const Control* focused_ = nullptr;
+    std::vector<TextBox*> refused_typing_; // boxes whose shown text the model could not take
 };
 
 } // namespace torvanel

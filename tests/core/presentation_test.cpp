@@ -120,6 +120,29 @@ TEST(SpokenWords, SymbolsBecomeItalianWords)
     }
 }
 
+// The model may fail to take a huge text: told, the box keeps it, and no click works on an older text.
+TEST(ClickPresentation, TypingTheModelRefusedIsHandedOverBeforeAClick)
+{
+    testing::Program program(',');
+    Presentation presentation(program.form, ',');
+    program.type(program.form.AmpereInput, "2m");
+    bool refuse = true;
+    program.form.set_observer([&refuse](const Control&, PropertyName property) {
+        if (refuse && property == PropertyName::Text) {
+            throw std::bad_alloc();
+        }
+    });
+    // The box shows "1k" by the time of the click.
+    const auto shown = [](const TextBox& box) { return box.name() == "OhmInput" ? "1k" : box.Text.get(); };
+    EXPECT_FALSE(presentation.hand_over_typing(program.host, program.form.OhmInput, "4k"));
+    EXPECT_EQ(program.reporter.errors.size(), 1u);
+    EXPECT_FALSE(presentation.click(program.host, program.form.CALCOLO, shown).clicked);
+    EXPECT_EQ(program.form.VoltOutput.Caption.get(), "");
+    refuse = false;
+    EXPECT_TRUE(presentation.click(program.host, program.form.CALCOLO, shown).clicked);
+    EXPECT_EQ(program.form.VoltOutput.Caption.get(), "2");
+}
+
 TEST(FocusPresentation, GoesBackToTheControlThatHadItOrTheNextThatCanTakeIt)
 {
     testing::Program program(',');

@@ -120,15 +120,10 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, &model] {
             // The handler's changes are shown when it ends, each once, with its final value.
-            // A click never works on a text other than the one shown: a text the model
-            // could not take yet is handed over first.
-            if (!hand_over_refused_typing()) {
-                show_selection(); // the button toggled itself; nothing was selected
-                return;
-            }
             deferring_changes_ = true;
             screen_reader_.hold();
-            const auto outcome = presentation_.click(host_, model);
+            const auto outcome =
+                presentation_.click(host_, model, [this](const TextBox& box) { return shown_text(box); });
             show_pending(PaintFirst::Yes);
             // A selection button toggled itself; the model says which one is selected.
             show_selection();
@@ -153,36 +148,17 @@ std::string CalculatorWindow::shown_text(const TextBox& box) const
     return box.description().multi_line ? with_line_ends(shown, "\n", "\r\n") : shown;
 }
 
-bool CalculatorWindow::hand_typing_to_host(TextBox& box)
+void CalculatorWindow::hand_typing_to_host(TextBox& box)
 {
     // The box already shows the text, converted once into the model; it is shown back
-    // only when the host refused it.
+    // only when the host did not take it.
     typing_into_ = &box;
     model_took_typing_ = false;
-    try {
-        host_.type_text(box, shown_text(box));
-        typing_into_ = nullptr;
-        if (!model_took_typing_) {
-            show_property(box, PropertyName::Text);
-        }
-    } catch (...) {
-        // Even the model's copy of a huge text may not fit in memory: the box keeps what
-        // was typed, the user is told, and the text is handed over again before a click.
-        typing_into_ = nullptr;
-        if (std::find(refused_typing_.begin(), refused_typing_.end(), &box) == refused_typing_.end()) {
-            refused_typing_.push_back(&box);
-        }
-        host_.report(std::current_exception());
-        return false;
+    const bool taken = presentation_.hand_over_typing(host_, box, shown_text(box));
+    typing_into_ = nullptr;
+    if (taken && !model_took_typing_) {
+        show_property(box, PropertyName::Text);
     }
-    std::erase(refused_typing_, &box);
-    return true;
-}
-
-bool CalculatorWindow::hand_over_refused_typing()
-{
-    const std::vector<TextBox*> boxes = refused_typing_;
-    return std::all_of(boxes.begin(), boxes.end(), [this](TextBox* box) { return hand_typing_to_host(*box); });
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)

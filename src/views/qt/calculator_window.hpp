@@ -34,9 +34,8 @@ private:
     void connect_events(Control& control, QWidget* widget);
     void set_tab_order();
     std::string shown_text(const TextBox& box) const;
-    // Hands the box's text to the host; false when that failed (reported, the box keeps it).
-    bool hand_typing_to_host(TextBox& box);
-    bool hand_over_refused_typing();
+    // Hands the box's text to the host, which may refuse it (reported, the box keeps it).
+    void hand_typing_to_host(TextBox& box);
     void note_change(const Control& control, PropertyName property);
     enum class PaintFirst { No, Yes };
     // Shows the changes a click's handler made. With PaintFirst::Yes the window is
@@ -62,7 +61,6 @@ private:
     bool model_took_typing_ = false;       // the host put that typing into the model
     bool deferring_changes_ = false;       // a click's handler runs: changes wait in pending_
     std::vector<std::pair<const Control*, PropertyName>> pending_;
-    std::vector<TextBox*> refused_typing_; // boxes whose shown text the model could not take
     Presentation presentation_;
     ScreenReader screen_reader_;
 };

@@ -306,8 +306,14 @@ HBRUSH CalculatorWindow::colour_child(HDC context, HWND window)
 void CalculatorWindow::clicked(Child& child)
 {
     announcements_.hold();
-    const auto outcome = presentation_.click(host_, static_cast<const Button&>(*child.control));
+    const auto outcome = presentation_.click(host_, static_cast<const Button&>(*child.control),
+                                             [this](const TextBox& box) { return child_of(box).text->full_text(); });
     if (host_.has_ended()) {
+        return;
+    }
+    if (!outcome.clicked) {
+        show_selection(); // a selection button checked itself; nothing was selected
+        announce(announcements_.release());
         return;
     }
     for (const auto& [box, reading] : outcome.readings) {
@@ -322,16 +328,8 @@ void CalculatorWindow::hand_typing_to_host(Child& child)
     if (typing_into_ != nullptr || child.control->kind() != ControlKind::TextBox) {
         return;
     }
-    auto& box = static_cast<TextBox&>(*child.control);
     typing_into_ = &child;
-    try {
-        host_.type_text(box, child.text->full_text());
-    } catch (...) {
-        // The box keeps what was typed; the user is told.
-        typing_into_ = nullptr;
-        host_.report(std::current_exception());
-        return;
-    }
+    presentation_.hand_over_typing(host_, static_cast<TextBox&>(*child.control), child.text->full_text());
     typing_into_ = nullptr;
 }
 
