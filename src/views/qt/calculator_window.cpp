@@ -85,7 +85,7 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host)
     // The help box lies above the boxes it covers.
     widget_of(form_.TESTO)->raise();
     set_tab_order();
-    connect(qApp, &QApplication::focusChanged, this, [this] {
+    focus_tracking_ = connect(qApp, &QApplication::focusChanged, this, [this] {
         if (const Control* focused = focused_control()) {
             presentation_.focus_moved_to(*focused);
         }
@@ -95,6 +95,8 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host)
 
 CalculatorWindow::~CalculatorWindow()
 {
+    // Closing the window moves the focus once more, after this part of it is gone.
+    disconnect(focus_tracking_);
     form_.set_observer(nullptr);
 }
 

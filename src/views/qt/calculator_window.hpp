@@ -62,6 +62,7 @@ private:
     bool deferring_changes_ = false;       // a click's handler runs: changes wait in pending_
     std::vector<std::pair<const Control*, PropertyName>> pending_;
     Presentation presentation_;
+    QMetaObject::Connection focus_tracking_;
     ScreenReader screen_reader_;
 };
 
