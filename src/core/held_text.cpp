@@ -46,8 +46,9 @@ void HeldText::set_whole(std::string text)
         editor_.display(held_text_summary(*held_));
     } else {
         held_.reset();
-        editor_.display(text);
+        // Known before the editor shows it, in case it reports the change as an edit.
         text_before_edit_ = std::move(text);
+        editor_.display(text_before_edit_);
     }
 }
 
@@ -68,7 +69,7 @@ void HeldText::remember(std::string before)
         bytes += text.size();
     }
     std::size_t dropped = 0;
-    while (bytes > kHistoryBytes && dropped + 1 < undo_.size()) {
+    while ((bytes > kHistoryBytes || undo_.size() - dropped > kHistorySteps) && dropped + 1 < undo_.size()) {
         bytes -= undo_[dropped++].size();
     }
     undo_.erase(undo_.begin(), undo_.begin() + static_cast<std::ptrdiff_t>(dropped));
@@ -129,9 +130,7 @@ void HeldText::edited()
     // A character typed right after another goes on the same step.
     const bool typed_on =
         typing_ && last_step_typed_ && character_count(text) == character_count(text_before_edit_) + 1;
-    if (typed_on) {
-        redo_.clear();
-    } else {
+    if (!typed_on) {
         remember(std::move(text_before_edit_));
     }
     last_step_typed_ = typing_;

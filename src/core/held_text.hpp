@@ -44,8 +44,9 @@ enum class BoxCommand { Type, Paste, Copy, Cut, Undo, Redo, Erase };
 class HeldText {
 public:
     static constexpr std::size_t kHeldLength = 20'000;
-    // The texts undo and redo may bring back, together; the oldest steps go first.
+    // The texts undo may bring back, and how many steps; the oldest steps go first.
     static constexpr std::size_t kHistoryBytes = 64 << 20;
+    static constexpr std::size_t kHistorySteps = 1000;
 
     // user_edited: told after every change the user makes to the text.
     // copy_without_selection: told when Copy finds nothing selected to copy.

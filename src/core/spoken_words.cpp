@@ -9,7 +9,7 @@ namespace {
 constexpr std::pair<std::string_view, std::string_view> kOperators[] = {
     {"×", "per"}, {"*", "per"}, {"/", "diviso"}, {"=", "uguale"}, {"–", "o"},
 };
-// Longest first where one symbol starts another (µ is written with either code point).
+// µ is written with either code point; no prefix, tried last, leaves the unit alone.
 constexpr std::pair<std::string_view, std::string_view> kPrefixes[] = {
     {"p", "pico"},  {"n", "nano"}, {"\u00b5", "micro"}, {"\u03bc", "micro"}, {"m", "milli"},
     {"k", "chilo"}, {"M", "mega"}, {"G", "giga"},       {"T", "tera"},       {"", ""},

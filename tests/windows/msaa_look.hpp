@@ -1,7 +1,7 @@
 #pragma once
 
 // A control as MSAA gives it to a screen reader, in this process or another: its name,
-// description, and role with its states in the words the conformance table uses.
+// description, and role with its states in the words the parity scenarios use.
 
 #include "views/win32/accessible_control.hpp"
 #include "views/win32/utf16.hpp"

@@ -54,8 +54,10 @@ void CalculatorWindow::show_result_menu(const Control& label, QPoint at, bool fr
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (const auto& entry : presentation_.result_menu(label)) {
         QAction* action = menu->addAction(to_qstring(entry.words), this, [this, entry] {
-            QApplication::clipboard()->setText(to_qstring(*entry.copies));
-            screen_reader_.announce(to_qstring(entry.announcement));
+            if (entry.copies) {
+                QApplication::clipboard()->setText(to_qstring(*entry.copies));
+                screen_reader_.announce(to_qstring(entry.announcement));
+            }
         });
         action->setEnabled(entry.copies.has_value());
     }

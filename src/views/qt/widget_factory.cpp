@@ -53,11 +53,12 @@ protected:
 QWidget* create_button(const Control& control, QWidget* parent)
 {
     const auto& button = static_cast<const Button&>(control);
-    auto* widget = new ChoiceButton(parent);
     // VOLT, OHM and AMPERE show which quantity is the unknown one by more than colour:
     // checked, they look pressed and are the chosen radio button for assistive
     // technology (marked before anything asks the button for its accessible side).
-    widget->setCheckable(button.description().unit != Unit::None);
+    const bool choice = button.description().unit != Unit::None;
+    auto* widget = choice ? new ChoiceButton(parent) : new QPushButton(parent);
+    widget->setCheckable(choice);
     widget->setProperty(kChoiceProperty, widget->isCheckable());
     widget->setText(to_qstring(button.caption()));
     widget->setAccessibleName(to_qstring(accessible_name(button.description())));

@@ -312,7 +312,7 @@ void CalculatorWindow::clicked(Child& child)
         return;
     }
     if (!outcome.clicked) {
-        show_selection(); // a selection button checked itself; nothing was selected
+        show_selection(); // nothing was selected
         announce(announcements_.release());
         return;
     }
