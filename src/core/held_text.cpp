@@ -91,9 +91,24 @@ void HeldText::step(bool back)
     }
     std::string text = std::move(from.back());
     from.pop_back();
-    (back ? redo_ : undo_).push_back(full_text());
+    std::string before = full_text();
+    // The caret goes where the step's change ends, as editors put it, not to the end.
+    const auto [before_end, after_end] = std::mismatch(before.rbegin(), before.rend(), text.rbegin(), text.rend());
+    const auto unchanged_end =
+        static_cast<std::size_t>(std::min(before_end - before.rbegin(), after_end - text.rbegin()));
+    const std::size_t unchanged_start = static_cast<std::size_t>(
+        std::mismatch(before.begin(), before.end(), text.begin(), text.end()).first - before.begin());
+    std::size_t caret =
+        std::max(text.size() - std::min(unchanged_end, text.size()), std::min(unchanged_start, text.size()));
+    while (caret < text.size() && (static_cast<unsigned char>(text[caret]) & 0xC0) == 0x80) {
+        ++caret; // never inside a character
+    }
+    (back ? redo_ : undo_).push_back(std::move(before));
     last_step_typed_ = false;
-    set_whole(std::move(text));
+    set_whole(text);
+    if (!held_) {
+        editor_.place_caret_after(std::string_view(text).substr(0, caret));
+    }
     tell_user_edited();
 }
 

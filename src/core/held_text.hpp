@@ -20,6 +20,9 @@ public:
     // Shows a text as the program's, not as an edit of the user's, with the caret at its
     // end (so a summary's length is in view); the editor's own undo history goes.
     virtual void display(const std::string& text) = 0;
+    // Puts the caret after the first characters of the shown text, given as that text's
+    // start (UTF-8): where an undone or redone step ends.
+    virtual void place_caret_after(std::string_view start) = 0;
     virtual std::string with_selection_replaced(std::string_view inserted) const = 0;
     virtual bool has_selection() const = 0;
     virtual void copy_to_clipboard(const std::string& text) = 0;

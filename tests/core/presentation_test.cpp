@@ -212,7 +212,12 @@ class PlainEditor final : public TextEditor {
 public:
     std::size_t shown_length() const override { return character_count(text); }
     std::string shown_text() const override { return text; }
-    void display(const std::string& shown) override { text = shown; }
+    void display(const std::string& shown) override
+    {
+        text = shown;
+        caret = text.size();
+    }
+    void place_caret_after(std::string_view start) override { caret = start.size(); }
     std::string with_selection_replaced(std::string_view inserted) const override
     {
         return text + std::string(inserted);
@@ -221,6 +226,7 @@ public:
     void copy_to_clipboard(const std::string&) override {}
 
     std::string text;
+    std::size_t caret = 0;
 };
 
 TEST(HeldText, HeldFromExactlyTheLimitAndUndoOfferedOnlyWhenThereIsSomething)
@@ -275,6 +281,13 @@ TEST(HeldText, UndoAndRedoGoStepByStepWithARunOfTypingAsOne)
     undo();
     edit(BoxCommand::Type, "5");
     EXPECT_EQ(redo(), "1235");
+    // The caret goes where the undone or redone change was, not to the end.
+    editor.text = "1X235";
+    box.edited();
+    EXPECT_EQ(undo(), "1235");
+    EXPECT_EQ(editor.caret, 1u);
+    EXPECT_EQ(redo(), "1X235");
+    EXPECT_EQ(editor.caret, 2u);
 }
 
 TEST(HeldText, TheHistoryKeepsItsLatestStepsWithinItsBound)

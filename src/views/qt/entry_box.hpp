@@ -27,6 +27,11 @@ protected:
     std::size_t shown_length() const override { return static_cast<std::size_t>(text().size()); }
     std::string shown_text() const override { return text().toStdString(); }
     void display(const std::string& text) override;
+    void place_caret_after(std::string_view start) override
+    {
+        setCursorPosition(
+            static_cast<int>(QString::fromUtf8(start.data(), static_cast<qsizetype>(start.size())).size()));
+    }
     std::string with_selection_replaced(std::string_view inserted) const override;
     bool has_selection() const override { return hasSelectedText(); }
 

@@ -24,6 +24,13 @@ void HelpBox::display(const std::string& text)
     setPlainText(to_qstring(text));
 }
 
+void HelpBox::place_caret_after(std::string_view start)
+{
+    QTextCursor caret = textCursor();
+    caret.setPosition(static_cast<int>(QString::fromUtf8(start.data(), static_cast<qsizetype>(start.size())).size()));
+    setTextCursor(caret);
+}
+
 std::string HelpBox::with_selection_replaced(std::string_view inserted) const
 {
     // The inserted text is already UTF-8 and may be megabytes: only the box's own is converted.

@@ -26,6 +26,7 @@ protected:
     std::size_t shown_length() const override { return static_cast<std::size_t>(document()->characterCount()); }
     std::string shown_text() const override { return toPlainText().toStdString(); }
     void display(const std::string& text) override;
+    void place_caret_after(std::string_view start) override;
     std::string with_selection_replaced(std::string_view inserted) const override;
     bool has_selection() const override { return textCursor().hasSelection(); }
 };

@@ -119,6 +119,13 @@ void HeldTextBox::display(const std::string& text)
     SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
 }
 
+void HeldTextBox::place_caret_after(std::string_view start)
+{
+    const auto at = static_cast<WPARAM>(to_utf16(start).size());
+    SendMessageW(edit_, EM_SETSEL, at, static_cast<LPARAM>(at));
+    SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+}
+
 std::string HeldTextBox::with_selection_replaced(std::string_view inserted) const
 {
     DWORD start = 0;

@@ -35,6 +35,7 @@ public:
     std::size_t shown_length() const override;
     std::string shown_text() const override;
     void display(const std::string& text) override;
+    void place_caret_after(std::string_view start) override;
     std::string with_selection_replaced(std::string_view inserted) const override;
     bool has_selection() const override;
     void copy_to_clipboard(const std::string& text) override;
