@@ -142,9 +142,14 @@ void HeldText::edited()
         typing_ = false;
         return;
     }
-    // A character typed right after another goes on the same step.
-    const bool typed_on =
-        typing_ && last_step_typed_ && character_count(text) == character_count(text_before_edit_) + 1;
+    // A character typed right after the one before goes on the same step; typed
+    // elsewhere (the caret moved), it starts a new one.
+    const std::size_t typed_at = static_cast<std::size_t>(
+        std::mismatch(text_before_edit_.begin(), text_before_edit_.end(), text.begin(), text.end()).first -
+        text_before_edit_.begin());
+    const bool typed_on = typing_ && last_step_typed_ && typed_at == next_typed_at_ &&
+                          character_count(text) == character_count(text_before_edit_) + 1;
+    next_typed_at_ = typed_at + (text.size() - std::min(text.size(), text_before_edit_.size()));
     if (!typed_on) {
         remember(std::move(text_before_edit_));
     }

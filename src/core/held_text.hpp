@@ -101,6 +101,7 @@ private:
     std::string text_before_edit_;  // the text the editor showed before its own edit
     bool typing_ = false;           // the command the editor is carrying out types a character
     bool last_step_typed_ = false;  // typing goes on that step
+    std::size_t next_typed_at_ = 0; // where (in bytes) a character typed on that step goes
 };
 
 // The number of characters of a UTF-8 text.

@@ -281,7 +281,9 @@ TEST(HeldText, UndoAndRedoGoStepByStepWithARunOfTypingAsOne)
     undo();
     edit(BoxCommand::Type, "5");
     EXPECT_EQ(redo(), "1235");
-    // The caret goes where the undone or redone change was, not to the end.
+    // Typed elsewhere, a character starts a step of its own. The caret goes where the
+    // undone or redone change was, not to the end.
+    box.command(BoxCommand::Type, "X");
     editor.text = "1X235";
     box.edited();
     EXPECT_EQ(undo(), "1235");
