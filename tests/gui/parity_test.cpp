@@ -45,7 +45,7 @@ public:
             QTest::keyClick(widget, Qt::Key_Z, Qt::ControlModifier);
             break;
         case Act::Redo:
-            QTest::keyClick(widget, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QTest::keyClick(widget, Qt::Key_Y, Qt::ControlModifier); // Windows' key; Ctrl+Shift+Z elsewhere
             break;
         case Act::Copy:
             QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);

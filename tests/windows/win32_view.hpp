@@ -68,7 +68,7 @@ public:
             press('Z', true);
             break;
         case Act::Redo:
-            press('Y', true);
+            press('Z', true, true); // Ctrl+Shift+Z, as on Linux; Ctrl+Y is Windows' own
             break;
         case Act::Copy:
             press('C', true);
@@ -165,17 +165,19 @@ public:
         }
         pump();
     }
-    // A key pressed and released with the focus where it is; with Ctrl held when asked.
-    void press(UINT key, bool with_control)
+    // A key pressed and released with the focus where it is; with Ctrl (and Shift) held when asked.
+    void press(UINT key, bool with_control, bool with_shift = false)
     {
         BYTE keys[256] = {};
         GetKeyboardState(keys);
         keys[VK_CONTROL] = with_control ? 0x80 : 0;
+        keys[VK_SHIFT] = with_shift ? 0x80 : 0;
         SetKeyboardState(keys);
         PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
         PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
         pump();
         keys[VK_CONTROL] = 0;
+        keys[VK_SHIFT] = 0;
         SetKeyboardState(keys);
     }
     void pump()

@@ -43,6 +43,10 @@ std::optional<BoxCommand> command_of(const QKeyEvent& event)
             return command;
         }
     }
+    // Ctrl+Y redoes as on Windows, whatever the desktop's own bindings.
+    if (event.key() == Qt::Key_Y && event.modifiers() == Qt::ControlModifier) {
+        return BoxCommand::Redo;
+    }
     if (event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete) {
         return BoxCommand::Erase;
     }

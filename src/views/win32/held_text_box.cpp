@@ -36,8 +36,12 @@ std::optional<BoxCommand> command_of(UINT message, WPARAM wparam)
     if (message == WM_CUT || (character && wparam == kCutKey) || key_down(message, wparam, VK_DELETE, VK_SHIFT)) {
         return BoxCommand::Cut;
     }
-    if (message == WM_UNDO || message == EM_UNDO || (character && wparam == kUndoKey)) {
+    if (message == WM_UNDO || message == EM_UNDO) {
         return BoxCommand::Undo;
+    }
+    if (character && wparam == kUndoKey) {
+        // Ctrl+Shift+Z redoes, as on Linux.
+        return (GetKeyState(VK_SHIFT) & 0x8000) != 0 ? BoxCommand::Redo : BoxCommand::Undo;
     }
     if (character && wparam == kRedoKey) {
         return BoxCommand::Redo;
