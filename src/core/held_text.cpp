@@ -6,6 +6,20 @@
 #include <utility>
 
 namespace torvanel {
+namespace {
+
+// How many bytes two texts share at their start, and at their end.
+std::size_t common_start(std::string_view a, std::string_view b)
+{
+    return static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+}
+
+std::size_t common_end(std::string_view a, std::string_view b)
+{
+    return static_cast<std::size_t>(std::mismatch(a.rbegin(), a.rend(), b.rbegin(), b.rend()).first - a.rbegin());
+}
+
+} // namespace
 
 std::size_t character_count(std::string_view text)
 {
@@ -93,13 +107,7 @@ void HeldText::step(bool back)
     from.pop_back();
     std::string before = full_text();
     // The caret goes where the step's change ends, as editors put it, not to the end.
-    const auto [before_end, after_end] = std::mismatch(before.rbegin(), before.rend(), text.rbegin(), text.rend());
-    const auto unchanged_end =
-        static_cast<std::size_t>(std::min(before_end - before.rbegin(), after_end - text.rbegin()));
-    const std::size_t unchanged_start = static_cast<std::size_t>(
-        std::mismatch(before.begin(), before.end(), text.begin(), text.end()).first - before.begin());
-    std::size_t caret =
-        std::max(text.size() - std::min(unchanged_end, text.size()), std::min(unchanged_start, text.size()));
+    std::size_t caret = std::max(text.size() - common_end(before, text), common_start(before, text));
     while (caret < text.size() && (static_cast<unsigned char>(text[caret]) & 0xC0) == 0x80) {
         ++caret; // never inside a character
     }
@@ -144,9 +152,7 @@ void HeldText::edited()
     }
     // A character typed right after the one before goes on the same step; typed
     // elsewhere (the caret moved), it starts a new one.
-    const std::size_t typed_at = static_cast<std::size_t>(
-        std::mismatch(text_before_edit_.begin(), text_before_edit_.end(), text.begin(), text.end()).first -
-        text_before_edit_.begin());
+    const std::size_t typed_at = common_start(text_before_edit_, text);
     const bool typed_on = typing_ && last_step_typed_ && typed_at == next_typed_at_ &&
                           character_count(text) == character_count(text_before_edit_) + 1;
     next_typed_at_ = typed_at + (text.size() - std::min(text.size(), text_before_edit_.size()));
