@@ -17,13 +17,9 @@
 // the result and the worked calculation.
 namespace torvanel {
 
-void CalculatorWindow::show_selection()
+void CalculatorWindow::show_chosen(const Control& button, bool chosen)
 {
-    for (const auto& [control, widget] : widgets_) {
-        if (auto* button = qobject_cast<QPushButton*>(widget); button != nullptr && button->isCheckable()) {
-            button->setChecked(presentation_.shows_chosen(*control));
-        }
-    }
+    static_cast<QPushButton*>(widget_of(button))->setChecked(chosen);
 }
 
 void CalculatorWindow::fit_caption(QLabel& label, const ControlDescription& description)
@@ -52,13 +48,9 @@ void CalculatorWindow::show_result_menu(const Control& label, QPoint at, bool fr
     // speaks them, as it did the first time.
     auto* menu = new QMenu(widget_of(label));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (const auto& entry : presentation_.result_menu(label)) {
-        QAction* action = menu->addAction(to_qstring(entry.words), this, [this, entry] {
-            if (entry.copies) {
-                QApplication::clipboard()->setText(to_qstring(*entry.copies));
-                screen_reader_.announce(to_qstring(entry.announcement));
-            }
-        });
+    for (const auto& entry : presenter_.presentation().result_menu(label)) {
+        QAction* action =
+            menu->addAction(to_qstring(entry.words), this, [this, entry] { presenter_.menu_chosen(entry); });
         action->setEnabled(entry.copies.has_value());
     }
     menu->popup(at);
@@ -72,7 +64,7 @@ void CalculatorWindow::open_result_menu()
 {
     // A result never takes the focus: the menu key opens the latest result's menu from
     // wherever the focus is, and the focused control's own menu while there is none.
-    const Control* result = presentation_.latest_result_label();
+    const Control* result = presenter_.presentation().latest_result_label();
     QWidget* focused = QApplication::focusWidget();
     if (result == nullptr) {
         if (focused != nullptr) {
@@ -84,15 +76,6 @@ void CalculatorWindow::open_result_menu()
     }
     QWidget* label = widget_of(*result);
     show_result_menu(*result, label->mapToGlobal(label->rect().bottomLeft()), true);
-}
-
-void CalculatorWindow::copy_latest_result()
-{
-    const auto copy = presentation_.copy_result();
-    if (copy.text) {
-        QApplication::clipboard()->setText(to_qstring(*copy.text));
-    }
-    screen_reader_.announce(to_qstring(copy.announcement));
 }
 
 } // namespace torvanel

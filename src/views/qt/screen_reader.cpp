@@ -1,8 +1,5 @@
 #include "views/qt/screen_reader.hpp"
 
-#include "core/control_words.hpp"
-#include "views/qt/qt_conversions.hpp"
-
 #include <QAccessibleObject>
 #include <QWidget>
 
@@ -33,8 +30,8 @@ private:
 
 } // namespace
 
-ScreenReader::ScreenReader(const Form& form, QWidget& window, char decimal_separator)
-    : QObject(&window), form_(form), window_(window), decimal_separator_(decimal_separator),
+ScreenReader::ScreenReader(QWidget& window)
+    : QObject(&window), window_(window),
       notification_(QAccessible::registerAccessibleInterface(new Notification(*this)))
 {
 }
@@ -44,30 +41,8 @@ ScreenReader::~ScreenReader()
     QAccessible::deleteAccessibleInterface(notification_);
 }
 
-void ScreenReader::shown(const Control& control, PropertyName property)
-{
-    // While the window is built and loaded there is nothing to announce yet.
-    if (!window_.isVisible()) {
-        return;
-    }
-    const std::string words = announcement(form_, control, property, decimal_separator_);
-    if (!words.empty()) {
-        announce(to_qstring(words));
-    }
-}
-
-void ScreenReader::release()
-{
-    if (const std::string words = queue_.release(); !words.empty()) {
-        announce(to_qstring(words));
-    }
-}
-
 void ScreenReader::announce(const QString& words)
 {
-    if (queue_.add(words.toStdString()).empty()) {
-        return;
-    }
     words_ = words;
     // Shown again for every announcement: a screen reader speaks a notification
     // when it appears.

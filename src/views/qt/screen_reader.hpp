@@ -1,8 +1,5 @@
 #pragma once
 
-#include "core/announcement_queue.hpp"
-#include "core/control_model.hpp"
-
 #include <QAccessible>
 #include <QObject>
 #include <QString>
@@ -21,15 +18,10 @@ class ScreenReader : public QObject {
     Q_OBJECT
 
 public:
-    ScreenReader(const Form& form, QWidget& window, char decimal_separator);
+    explicit ScreenReader(QWidget& window);
     ~ScreenReader() override;
 
-    // The window has just shown this property's new value.
-    void shown(const Control& control, PropertyName property);
     void announce(const QString& words);
-    // While held, what is announced waits and then goes out as one announcement.
-    void hold() { queue_.hold(); }
-    void release();
 
     // What the notification says now: the last words announced.
     const QString& words() const noexcept { return words_; }
@@ -40,11 +32,8 @@ signals:
     void announced(const QString& words);
 
 private:
-    const Form& form_;
     QWidget& window_;
-    char decimal_separator_;
     QString words_;
-    AnnouncementQueue queue_;
     QAccessible::Id notification_;
 };
 
