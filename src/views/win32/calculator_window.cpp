@@ -14,10 +14,23 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"TORVANEL";
 
+// Windows' line ends for a text put on its clipboard.
+std::wstring with_crlf(const std::string& text)
+{
+    std::wstring lines;
+    for (wchar_t c : to_utf16(text)) {
+        if (c == L'\n') {
+            lines += L'\r';
+        }
+        lines += c;
+    }
+    return lines;
+}
+
 } // namespace
 
 CalculatorWindow::CalculatorWindow(Form& form, Host& host, HINSTANCE instance)
-    : form_(form), host_(host), presentation_(form, host.decimal_separator())
+    : form_(form), host_(host), presenter_(form, host, *this)
 {
     const WindowDescription& description = calculator_window_description();
     const Colour background = description.background;
@@ -38,15 +51,10 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host, HINSTANCE instance)
     create_children(instance);
     set_fonts(false);
     size_frame();
-    form_.set_observer([this](const Control& control, PropertyName property) {
-        show_property(control, property);
-        announce(announcement(form_, control, property, host_.decimal_separator()));
-    });
 }
 
 CalculatorWindow::~CalculatorWindow()
 {
-    form_.set_observer(nullptr);
     if (IsWindow(window_)) {
         DestroyWindow(window_);
     }
@@ -84,6 +92,11 @@ CalculatorWindow::Child& CalculatorWindow::child_of(const Control& control)
                          [&control](const Child& c) { return c.control == &control; });
 }
 
+const CalculatorWindow::Child& CalculatorWindow::child_of(const Control& control) const
+{
+    return const_cast<CalculatorWindow&>(*this).child_of(control);
+}
+
 bool CalculatorWindow::take_key(const MSG& message)
 {
     const bool key = message.message == WM_KEYDOWN || message.message == WM_KEYUP || message.message == WM_SYSKEYDOWN ||
@@ -104,7 +117,7 @@ bool CalculatorWindow::take_key(const MSG& message)
     const Child* focused = child_of(GetFocus());
     if (message.wParam == 'C' && (GetKeyState(VK_CONTROL) & 0x8000) != 0 &&
         (focused == nullptr || focused->control->kind() != ControlKind::TextBox)) {
-        copy_latest_result();
+        presenter_.copy_result();
         return true;
     }
     return false;
@@ -113,7 +126,8 @@ bool CalculatorWindow::take_key(const MSG& message)
 bool CalculatorWindow::move_focus(bool backwards)
 {
     const Child* focused = child_of(GetFocus());
-    const Child& next = child_of(presentation_.next_in_tab_order(focused ? focused->control : nullptr, backwards));
+    const Child& next =
+        child_of(presenter_.presentation().next_in_tab_order(focused ? focused->control : nullptr, backwards));
     SetFocus(next.window);
     if (next.control->kind() == ControlKind::TextBox) {
         SendMessageW(next.window, EM_SETSEL, 0, -1);
@@ -138,9 +152,9 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_COMMAND:
         if (Child* child = child_of(reinterpret_cast<HWND>(lparam))) {
             if (HIWORD(wparam) == BN_CLICKED && child->control->kind() == ControlKind::Button) {
-                clicked(*child);
+                presenter_.click(static_cast<const Button&>(*child->control));
             } else if (HIWORD(wparam) == EN_CHANGE && child->control->kind() == ControlKind::TextBox &&
-                       typing_into_ == nullptr) {
+                       !setting_text_) {
                 child->text->edited();
             }
         }
@@ -153,7 +167,8 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wparam, LPARAM lparam)
         if (header->code == TTN_GETDISPINFOW) {
             auto* info = reinterpret_cast<NMTTDISPINFOW*>(lparam);
             Child* child = child_of(reinterpret_cast<HWND>(header->idFrom));
-            info->lpszText = child != nullptr ? child->description.data() : nullptr;
+            tooltip_text_ = child != nullptr ? to_utf16(presenter_.node(*child->control).tooltip) : std::wstring();
+            info->lpszText = tooltip_text_.data();
         }
         return 0;
     }
@@ -179,6 +194,12 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wparam, LPARAM lparam)
         EndPaint(window_, &paint);
         return 0;
     }
+    case WM_ENABLE:
+        // A message box is about to cover the window: it shows the state reported on.
+        if (wparam == FALSE) {
+            presenter_.show_now();
+        }
+        break;
     case WM_ACTIVATE:
         if (LOWORD(wparam) == WA_INACTIVE) {
             break;
@@ -188,7 +209,7 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wparam, LPARAM lparam)
         // Active again, after a message box or another window: the focus goes back to a
         // control, never to the bare window, where keys would go nowhere.
         if (!IsIconic(window_)) {
-            SetFocus(child_of(presentation_.focus_to_restore()).window);
+            SetFocus(child_of(presenter_.presentation().focus_to_restore()).window);
             follow_focus();
             return 0;
         }
@@ -303,54 +324,28 @@ HBRUSH CalculatorWindow::colour_child(HDC context, HWND window)
     return brush;
 }
 
-void CalculatorWindow::clicked(Child& child)
+std::string CalculatorWindow::shown_text(const TextBox& box) const
 {
-    announcements_.hold();
-    const auto outcome = presentation_.click(host_, static_cast<const Button&>(*child.control),
-                                             [this](const TextBox& box) { return child_of(box).text->full_text(); });
-    if (host_.has_ended()) {
-        return;
-    }
-    if (!outcome.clicked) {
-        show_selection(); // nothing was selected
-        announce(announcements_.release());
-        return;
-    }
-    for (const auto& [box, reading] : outcome.readings) {
-        set_description(child_of(*box), reading);
-    }
-    announce(outcome.announcement);
-    announce(announcements_.release());
-}
-
-void CalculatorWindow::hand_typing_to_host(Child& child)
-{
-    if (typing_into_ != nullptr || child.control->kind() != ControlKind::TextBox) {
-        return;
-    }
-    typing_into_ = &child;
-    presentation_.hand_over_typing(host_, static_cast<TextBox&>(*child.control), child.text->full_text());
-    typing_into_ = nullptr;
+    return child_of(box).text->full_text();
 }
 
 void CalculatorWindow::show_property(const Control& control, PropertyName property)
 {
     Child& child = child_of(control);
-    const Unit unit = control.description().unit;
     if (const auto* box = dynamic_cast<const TextBox*>(&control)) {
         switch (property) {
         case PropertyName::Text:
-            if (&child != typing_into_) {
-                child.text->show_text(box->Text.get());
-            }
-            describe(child, property);
+            child.text->show_text(box->Text.get());
             break;
         case PropertyName::Enabled:
-            EnableWindow(child.window, box->Enabled ? TRUE : FALSE);
-            show_selection();
+            if ((IsWindowEnabled(child.window) != FALSE) != box->Enabled) {
+                EnableWindow(child.window, box->Enabled ? TRUE : FALSE);
+            }
             break;
         case PropertyName::Visible:
-            ShowWindow(child.window, box->Visible ? SW_SHOW : SW_HIDE);
+            if ((IsWindowVisible(child.window) != FALSE) != box->Visible) {
+                ShowWindow(child.window, box->Visible ? SW_SHOW : SW_HIDE);
+            }
             break;
         case PropertyName::Background:
             InvalidateRect(child.window, nullptr, TRUE);
@@ -361,32 +356,29 @@ void CalculatorWindow::show_property(const Control& control, PropertyName proper
     } else if (const auto* label = dynamic_cast<const Label*>(&control)) {
         if (property == PropertyName::Caption) {
             SetWindowTextW(child.window, to_utf16(label->Caption.get()).c_str());
-            if (unit != Unit::None) {
+            if (control.description().unit != Unit::None) {
                 fit_caption(child);
             }
-            describe(child, property);
         } else if (property == PropertyName::Background) {
             InvalidateRect(child.window, nullptr, TRUE);
         }
     }
 }
 
-void CalculatorWindow::describe(Child& child, PropertyName property)
+void CalculatorWindow::describe(const Control& control)
 {
-    if (const auto description = presentation_.described(*child.control, property)) {
-        set_description(child, *description);
-        if (child.control->kind() == ControlKind::Label) {
-            // A result label is named with its result.
-            NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, child.window, OBJID_CLIENT, CHILDID_SELF);
-        }
+    if (control.kind() == ControlKind::Label) {
+        // A result label is named with its result.
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, child_of(control).window, OBJID_CLIENT, CHILDID_SELF);
+    }
+    if (tooltip_ != nullptr) {
+        SendMessageW(tooltip_, TTM_UPDATE, 0, 0);
     }
 }
 
-void CalculatorWindow::set_description(Child& child, const ControlDescriptionText& description)
+void CalculatorWindow::copy_to_clipboard(const std::string& text)
 {
-    child.description = to_utf16(description.tooltip);
-    child.accessible_description = to_utf16(description.accessible);
-    SendMessageW(tooltip_, TTM_UPDATE, 0, 0);
+    win32::copy_to_clipboard(window_, with_crlf(text));
 }
 
 } // namespace torvanel::win32

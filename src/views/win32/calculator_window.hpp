@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/announcement_queue.hpp"
 #include "core/host.hpp"
-#include "core/presentation.hpp"
+#include "core/presenter.hpp"
 #include "views/win32/accessible_control.hpp"
 #include "views/win32/held_text_box.hpp"
 
@@ -16,10 +15,10 @@
 namespace torvanel::win32 {
 
 // The top-level window: one child window per control, built from the window
-// description at the monitor's DPI. It mirrors the control model and hands typing,
-// clicks and closing to the host. Each child's window text is what it shows, so
+// description at the monitor's DPI. It shows what the presenter tells it and hands
+// typing, clicks and closing on. Each child's window text is what it shows, so
 // automation and assistive technology read it with WM_GETTEXT.
-class CalculatorWindow {
+class CalculatorWindow : private ViewSurface {
 public:
     CalculatorWindow(Form& form, Host& host, HINSTANCE instance);
     ~CalculatorWindow();
@@ -48,10 +47,20 @@ private:
         std::unique_ptr<HeldTextBox> text;    // the text boxes' text
         HFONT font = nullptr;                 // its font at the window's DPI, one of fonts_
         HFONT fitted_font = nullptr;          // a result's smaller font when its caption is wide
-        std::wstring description;             // tooltip
-        std::wstring accessible_description;  // the same in words
         WNDPROC standard_procedure = nullptr; // the control class's own, where its messages end
     };
+
+    // What the presenter tells the window to do.
+    void show_property(const Control& control, PropertyName property) override;
+    void show_chosen(const Control& button, bool chosen) override;
+    void describe(const Control& control) override;
+    // Tells a screen reader what changed away from the focus, in the words the Linux view
+    // uses: a live-region change of the announcement element, which carries them as its
+    // name, and a UI Automation notification where the system has one.
+    void announce(const std::string& words) override;
+    void copy_to_clipboard(const std::string& text) override;
+    std::string shown_text(const TextBox& box) const override;
+    bool showing() const override { return IsWindowVisible(window_) != FALSE; }
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     // A control's messages come here before its class sees them. The window is found
@@ -64,10 +73,6 @@ private:
     // Answers a screen reader's WM_GETOBJECT and kAccessibleFactsMessage; true when it did.
     bool answer_accessibility(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& answer);
     AccessibleFacts facts_of(const Child& child) const;
-    // Tells a screen reader what changed away from the focus, in the words the Linux view
-    // uses: a live-region change of the announcement element, which carries them as its
-    // name, and a UI Automation notification where the system has one.
-    void announce(const std::string& words);
     bool open_menu_key(const MSG& message);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_children(HINSTANCE instance);
@@ -78,17 +83,11 @@ private:
     void size_frame();
     Child* child_of(HWND window);
     Child& child_of(const Control& control);
-    void show_property(const Control& control, PropertyName property);
-    void hand_typing_to_host(Child& child);
-    void clicked(Child& child);
-    void set_description(Child& child, const ControlDescriptionText& description);
-    void describe(Child& child, PropertyName property);
+    const Child& child_of(const Control& control) const;
     HBRUSH colour_child(HDC context, HWND window);
     void show_result_menu(Child& child, POINT at);
     bool move_focus(bool backwards);
-    void copy_latest_result();
     void fit_caption(Child& child);
-    void show_selection();
     RECT ring_around(HWND control) const;
     void paint_focus_ring(HDC context) const;
 
@@ -99,13 +98,13 @@ private:
     std::vector<Child> children_;
     std::vector<HFONT> fonts_;
     std::map<COLORREF, HBRUSH> brushes_;
-    const Child* typing_into_ = nullptr; // the box whose typing the host is taking
-    bool keypad_decimal_ = false;        // the key being typed is the keypad's decimal key
-    HWND ringed_ = nullptr;              // the control the focus ring is around
+    bool setting_text_ = false;   // the program, not the user, is changing a box's text
+    bool keypad_decimal_ = false; // the key being typed is the keypad's decimal key
+    HWND ringed_ = nullptr;       // the control the focus ring is around
     UINT dpi_ = 96;
     HWND announcement_ = nullptr; // hidden, never focused: only a screen reader's events meet it
-    AnnouncementQueue announcements_;
-    Presentation presentation_;
+    std::wstring tooltip_text_;   // the tooltip being shown
+    Presenter presenter_;
 };
 
 } // namespace torvanel::win32

@@ -8,22 +8,6 @@
 // What the window adds to its controls' own look and keys: the focus ring, the checked
 // selection button, result captions fitted to their labels, Ctrl+C and the menu of a result.
 namespace torvanel::win32 {
-namespace {
-
-// Windows' line ends for a text put on its clipboard.
-std::wstring with_crlf(const std::string& text)
-{
-    std::wstring lines;
-    for (wchar_t c : to_utf16(text)) {
-        if (c == L'\n') {
-            lines += L'\r';
-        }
-        lines += c;
-    }
-    return lines;
-}
-
-} // namespace
 
 RECT CalculatorWindow::ring_around(HWND control) const
 {
@@ -48,7 +32,7 @@ void CalculatorWindow::follow_focus()
     HWND focused = GetFocus();
     const Child* child = child_of(focused);
     if (child != nullptr) {
-        presentation_.focus_moved_to(*child->control);
+        presenter_.presentation().focus_moved_to(*child->control);
     }
     HWND ringed = child != nullptr && IsWindowVisible(focused) ? focused : nullptr;
     if (ringed == ringed_) {
@@ -63,17 +47,14 @@ void CalculatorWindow::follow_focus()
     ringed_ = ringed;
 }
 
-void CalculatorWindow::show_selection()
+void CalculatorWindow::show_chosen(const Control& button, bool chosen)
 {
-    for (Child& button : children_) {
-        if (button.control->kind() == ControlKind::Button && button.control->description().unit != Unit::None) {
-            const WPARAM check = presentation_.shows_chosen(*button.control) ? BST_CHECKED : BST_UNCHECKED;
-            if (static_cast<WPARAM>(SendMessageW(button.window, BM_GETCHECK, 0, 0)) != check) {
-                SendMessageW(button.window, BM_SETCHECK, check, 0);
-                // The button's class tells no screen reader that it is now (no longer) the chosen one.
-                NotifyWinEvent(EVENT_OBJECT_STATECHANGE, button.window, OBJID_CLIENT, CHILDID_SELF);
-            }
-        }
+    const HWND window = child_of(button).window;
+    const WPARAM check = chosen ? BST_CHECKED : BST_UNCHECKED;
+    if (static_cast<WPARAM>(SendMessageW(window, BM_GETCHECK, 0, 0)) != check) {
+        SendMessageW(window, BM_SETCHECK, check, 0);
+        // The button's class tells no screen reader that it is now (no longer) the chosen one.
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
     }
 }
 
@@ -115,15 +96,6 @@ void CalculatorWindow::fit_caption(Child& child)
     child.fitted_font = fitted;
 }
 
-void CalculatorWindow::copy_latest_result()
-{
-    const auto copy = presentation_.copy_result();
-    if (copy.text) {
-        copy_to_clipboard(window_, to_utf16(*copy.text));
-    }
-    announce(copy.announcement);
-}
-
 void CalculatorWindow::paint_focus_ring(HDC context) const
 {
     if (ringed_ != nullptr) {
@@ -146,7 +118,7 @@ void CalculatorWindow::show_result_menu(Child& child, POINT at)
         GetWindowRect(child.window, &place);
         at = POINT{place.left, place.bottom};
     }
-    const auto entries = presentation_.result_menu(*child.control);
+    const auto entries = presenter_.presentation().result_menu(*child.control);
     HMENU menu = CreatePopupMenu();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         AppendMenuW(menu, MF_STRING | (entries[i].copies ? 0 : MF_GRAYED), i + 1, to_utf16(entries[i].words).c_str());
@@ -154,9 +126,8 @@ void CalculatorWindow::show_result_menu(Child& child, POINT at)
     const auto choice = static_cast<std::size_t>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr));
     DestroyMenu(menu);
-    if (choice >= 1 && choice <= entries.size() && entries[choice - 1].copies) {
-        copy_to_clipboard(window_, with_crlf(*entries[choice - 1].copies));
-        announce(entries[choice - 1].announcement);
+    if (choice >= 1 && choice <= entries.size()) {
+        presenter_.menu_chosen(entries[choice - 1]);
     }
 }
 

@@ -86,17 +86,23 @@ void CalculatorWindow::create_children(HINSTANCE instance)
             to_utf16(shown_text_of(*control)).c_str(), style_of(*control), scaled(g.left, dpi_), scaled(g.top, dpi_),
             scaled(g.width, dpi_), scaled(g.height, dpi_), window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(description.name))), instance, nullptr);
-        children_.push_back(Child{control, child, nullptr, nullptr, nullptr, {}, {}, nullptr});
+        children_.push_back(Child{control, child, nullptr, nullptr, nullptr, nullptr});
         if (description.kind == ControlKind::TextBox) {
             Child& made = children_.back();
             const auto show = [this, &made](const std::wstring& text) {
                 // Shown as the program's: no typing to hand back.
-                typing_into_ = &made;
+                setting_text_ = true;
                 SetWindowTextW(made.window, text.c_str());
-                typing_into_ = nullptr;
+                setting_text_ = false;
             };
             made.text = std::make_unique<HeldTextBox>(
-                child, show, [this, &made] { hand_typing_to_host(made); }, [this] { copy_latest_result(); });
+                child, show,
+                [this, &made] {
+                    if (!setting_text_) {
+                        presenter_.typed(static_cast<TextBox&>(*made.control));
+                    }
+                },
+                [this] { presenter_.copy_result(); });
             // Any length, as the boxes take any text.
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
         }
@@ -111,16 +117,8 @@ void CalculatorWindow::create_children(HINSTANCE instance)
     announcement_ =
         CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, window_, nullptr, instance, nullptr);
     // Made as the model has them (text, caption, enabled, visible; colours are asked for
-    // when drawn), the controls need only their descriptions; a box's text goes through
-    // its held-text rule. Every call saved here is a trip to the server under Wine.
-    for (Child& child : children_) {
-        if (child.control->kind() == ControlKind::TextBox) {
-            show_property(*child.control, PropertyName::Text);
-        } else {
-            describe(child, PropertyName::Caption);
-        }
-    }
-    show_selection();
+    // when drawn): showing them again costs little.
+    presenter_.show_all();
 }
 
 void CalculatorWindow::add_tooltips()

@@ -72,29 +72,24 @@ bool CalculatorWindow::answer_accessibility(HWND window, UINT message, WPARAM wp
 
 AccessibleFacts CalculatorWindow::facts_of(const Child& child) const
 {
-    const ControlDescription& description = child.control->description();
+    const AccessibleNode node = presenter_.node(*child.control);
     AccessibleFacts facts;
-    facts.description = child.accessible_description;
-    switch (description.kind) {
-    case ControlKind::TextBox:
-        // Named as on Linux; the proxy would name a box after the static text before it.
-        facts.name = to_utf16(accessible_name(description));
+    facts.name = to_utf16(node.name);
+    facts.description = to_utf16(node.description);
+    switch (node.role) {
+    case AccessibleRole::RadioButton:
+        facts.role = ROLE_SYSTEM_RADIOBUTTON;
+        facts.checkable = true;
+        facts.checked = node.checked;
         break;
-    case ControlKind::Button:
-        facts.description = to_utf16(control_purpose(description));
+    case AccessibleRole::PushButton:
         facts.role = ROLE_SYSTEM_PUSHBUTTON;
-        if (description.unit != Unit::None) {
-            // One choice of three: pressing the chosen one again leaves it chosen.
-            facts.role = ROLE_SYSTEM_RADIOBUTTON;
-            facts.checkable = true;
-            facts.checked = presentation_.shows_chosen(*child.control);
-        }
         break;
-    case ControlKind::Label:
-        if (description.unit != Unit::None) {
-            facts.name = to_utf16(presentation_.accessible_name(*child.control));
-            facts.role = ROLE_SYSTEM_STATICTEXT; // the proxy knows no static that paints its own unit
-        }
+    case AccessibleRole::StaticText:
+        // The proxy knows no static that paints its own unit.
+        facts.role = child.control->description().unit != Unit::None ? ROLE_SYSTEM_STATICTEXT : 0;
+        break;
+    case AccessibleRole::EditableText:
         break;
     }
     return facts;
@@ -102,12 +97,8 @@ AccessibleFacts CalculatorWindow::facts_of(const Child& child) const
 
 void CalculatorWindow::announce(const std::string& words)
 {
-    const std::string now = announcements_.add(words);
-    if (now.empty() || !IsWindowVisible(window_)) {
-        return;
-    }
     static const UiaNotifier uia;
-    const std::wstring spoken = to_utf16(now);
+    const std::wstring spoken = to_utf16(words);
     SetWindowTextW(announcement_, spoken.c_str());
     NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, announcement_, OBJID_CLIENT, CHILDID_SELF);
     uia.notify(window_, spoken);
@@ -120,7 +111,7 @@ bool CalculatorWindow::open_menu_key(const MSG& message)
     // none. Their release is taken too, or the control would open its menu after ours.
     const bool menu_key =
         message.wParam == VK_APPS || (message.wParam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000) != 0);
-    const Control* result = presentation_.latest_result_label();
+    const Control* result = presenter_.presentation().latest_result_label();
     if (!menu_key || result == nullptr) {
         return false;
     }
