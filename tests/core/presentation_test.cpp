@@ -2,6 +2,7 @@
 #include "core/caption_fitting.hpp"
 #include "core/control_words.hpp"
 #include "core/held_text.hpp"
+#include "core/keys.hpp"
 #include "core/presentation.hpp"
 #include "core/program_harness.hpp"
 #include "core/spoken_words.hpp"
@@ -304,6 +305,43 @@ TEST(HeldText, TheHistoryKeepsItsLatestStepsWithinItsBound)
     EXPECT_EQ(box.full_text().front(), 'b');
     box.command(BoxCommand::Undo); // the steps before "b" went to keep within the bound
     EXPECT_EQ(box.full_text().front(), 'b');
+}
+
+TEST(Keys, EverySystemMapsTheSameKeysToTheSameCommands)
+{
+    const auto letter = [](char c, bool shift = false) { return KeyPress{KeyName::Letter, c, {}, false, true, shift}; };
+    const auto named = [](KeyName name, bool ctrl, bool shift) { return KeyPress{name, 0, {}, false, ctrl, shift}; };
+    const struct {
+        KeyPress key;
+        std::optional<BoxCommand> box;
+        WindowCommand window; // away from the text boxes, with a result shown
+    } kKeys[] = {
+        {letter('V'), BoxCommand::Paste, WindowCommand::None},
+        {named(KeyName::Insert, false, true), BoxCommand::Paste, WindowCommand::None},
+        {letter('C'), BoxCommand::Copy, WindowCommand::CopyResult},
+        {named(KeyName::Insert, true, false), BoxCommand::Copy, WindowCommand::None},
+        {named(KeyName::Delete, false, true), BoxCommand::Cut, WindowCommand::None},
+        {letter('Z'), BoxCommand::Undo, WindowCommand::None},
+        {letter('Z', true), BoxCommand::Redo, WindowCommand::None},
+        {letter('Y'), BoxCommand::Redo, WindowCommand::None},
+        {named(KeyName::Backspace, false, false), BoxCommand::Erase, WindowCommand::None},
+        {KeyPress{KeyName::Other, 0, "a"}, BoxCommand::Type, WindowCommand::None},
+        {KeyPress{KeyName::Letter, 'A', "a", false, true}, std::nullopt, WindowCommand::None},
+        {named(KeyName::Tab, false, true), std::nullopt, WindowCommand::PreviousControl},
+        {named(KeyName::F10, false, true), std::nullopt, WindowCommand::OpenResultMenu},
+        {named(KeyName::F10, false, false), std::nullopt, WindowCommand::None},
+    };
+    for (const auto& [key, box, window] : kKeys) {
+        SCOPED_TRACE(::testing::Message() << static_cast<int>(key.key) << key.letter << key.shift);
+        EXPECT_EQ(box_command(key), box);
+        EXPECT_EQ(window_command(key, false, true), window);
+    }
+    // A text box copies for itself; without a result the menu key opens the control's own menu.
+    EXPECT_EQ(window_command(letter('C'), true, true), WindowCommand::None);
+    EXPECT_EQ(window_command(named(KeyName::Menu, false, false), false, false), WindowCommand::OpenFocusedMenu);
+    // The keypad's decimal key types the separator, whatever its keyboard gives.
+    EXPECT_EQ(typed_text(KeyPress{KeyName::Other, 0, ".", true}, ','), ",");
+    EXPECT_EQ(typed_text(KeyPress{KeyName::Other, 0, ".", false}, ','), ".");
 }
 
 } // namespace

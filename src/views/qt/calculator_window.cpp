@@ -5,6 +5,7 @@
 #include "views/qt/accessible_roles.hpp"
 #include "views/qt/focus_ring.hpp"
 #include "views/qt/held_text_box.hpp"
+#include "views/qt/key_press.hpp"
 #include "views/qt/qt_conversions.hpp"
 #include "views/qt/widget_factory.hpp"
 
@@ -12,10 +13,10 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QShortcut>
 
 #include <algorithm>
 
@@ -74,14 +75,14 @@ CalculatorWindow::CalculatorWindow(Form& form, Host& host)
     }
     presenter_.show_all();
     new FocusRing(*this);
-    // Ctrl+C with nothing selected copies the result (the boxes ask for it themselves).
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, [this] { presenter_.copy_result(); });
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { open_result_menu(); });
-    }
     // The help box lies above the boxes it covers.
     widget_of(form.TESTO)->raise();
-    set_tab_order();
+    for (const auto& [control, widget] : widgets_) {
+        widget->setFocusPolicy(control->kind() == ControlKind::Label ? Qt::NoFocus : Qt::StrongFocus);
+    }
+    widget_of(presenter_.presentation().next_in_tab_order(nullptr, false))->setFocus(Qt::OtherFocusReason);
+    // The window's keys reach it before any control's.
+    qApp->installEventFilter(this);
     focus_tracking_ = connect(qApp, &QApplication::focusChanged, this, [this] {
         if (const Control* focused = focused_control()) {
             presenter_.presentation().focus_moved_to(*focused);
@@ -93,6 +94,7 @@ CalculatorWindow::~CalculatorWindow()
 {
     // Closing the window moves the focus once more, after this part of it is gone.
     disconnect(focus_tracking_);
+    qApp->removeEventFilter(this);
 }
 
 QWidget* CalculatorWindow::widget_of(const Control& control) const
@@ -114,7 +116,6 @@ void CalculatorWindow::connect_events(Control& control, QWidget* widget)
 {
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         const auto& model = static_cast<const Button&>(control);
-        button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, &model] { presenter_.click(model); });
     } else if (auto* text_box = dynamic_cast<HeldTextBox*>(widget)) {
         auto& box = static_cast<TextBox&>(control);
@@ -131,15 +132,50 @@ std::string CalculatorWindow::shown_text(const TextBox& box) const
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) {
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        return take_key(*static_cast<QKeyEvent*>(event));
+    }
     // A button repaints itself released before it emits clicked, and the first paint
     // of that look takes longer than the whole calculation: the click's result is
     // painted first, the released button right after it (about 0.4 ms of the click).
-    auto* button = static_cast<QPushButton*>(watched);
-    if (event->type() == QEvent::MouseButtonRelease && button->isDown() &&
+    auto* button = qobject_cast<QPushButton*>(widget);
+    if (button != nullptr && event->type() == QEvent::MouseButtonRelease && button->isDown() &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         button->setUpdatesEnabled(false);
         QMetaObject::invokeMethod(
             button, [button] { button->setUpdatesEnabled(true); }, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+bool CalculatorWindow::take_key(const QKeyEvent& event)
+{
+    const Control* focused = focused_control();
+    const Presentation& presentation = presenter_.presentation();
+    const WindowCommand command =
+        window_command(key_press_of(event), focused != nullptr && focused->kind() == ControlKind::TextBox,
+                       presentation.latest_result_label() != nullptr);
+    switch (command) {
+    case WindowCommand::NextControl:
+    case WindowCommand::PreviousControl: {
+        const bool backwards = command == WindowCommand::PreviousControl;
+        widget_of(presentation.next_in_tab_order(focused, backwards))
+            ->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        return true;
+    }
+    case WindowCommand::CopyResult:
+        presenter_.copy_result();
+        return true;
+    case WindowCommand::OpenResultMenu:
+    case WindowCommand::OpenFocusedMenu:
+        open_menu(command);
+        return true;
+    case WindowCommand::None:
+        break;
     }
     return false;
 }
@@ -162,25 +198,6 @@ void CalculatorWindow::paint_now()
     // The window's pending repaint, now rather than after the descriptions: measured
     // at about 0.5 ms of a click's 1 ms to the result on the screen.
     QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
-}
-
-void CalculatorWindow::set_tab_order()
-{
-    std::vector<std::pair<int, QWidget*>> focusable;
-    for (const auto& [control, widget] : widgets_) {
-        if (control->kind() == ControlKind::Label) {
-            widget->setFocusPolicy(Qt::NoFocus);
-        } else {
-            focusable.emplace_back(control->description().tab_index, widget);
-        }
-    }
-    std::sort(focusable.begin(), focusable.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focusable.size(); ++i) {
-        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
-    }
-    if (!focusable.empty()) {
-        focusable.front().second->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void CalculatorWindow::show_property(const Control& control, PropertyName property)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/host.hpp"
+#include "core/keys.hpp"
 #include "core/presenter.hpp"
 #include "views/qt/screen_reader.hpp"
 
@@ -42,9 +43,11 @@ private:
     // The control whose widget has the focus; null when none of them has it.
     const Control* focused_control() const;
     void connect_events(Control& control, QWidget* widget);
-    void set_tab_order();
+    // The window's own keys, before any control sees them; true when taken.
+    bool take_key(const QKeyEvent& event);
     void fit_caption(QLabel& label, const ControlDescription& description);
-    void open_result_menu();
+    // The menu key's: the latest result's menu, or the focused control's own.
+    void open_menu(WindowCommand command);
     // A result's menu: copies as shown, with its unit, or the worked calculation.
     void show_result_menu(const Control& label, QPoint at, bool from_keyboard);
 

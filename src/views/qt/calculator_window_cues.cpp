@@ -60,22 +60,17 @@ void CalculatorWindow::show_result_menu(const Control& label, QPoint at, bool fr
     }
 }
 
-void CalculatorWindow::open_result_menu()
+void CalculatorWindow::open_menu(WindowCommand command)
 {
-    // A result never takes the focus: the menu key opens the latest result's menu from
-    // wherever the focus is, and the focused control's own menu while there is none.
-    const Control* result = presenter_.presentation().latest_result_label();
-    QWidget* focused = QApplication::focusWidget();
-    if (result == nullptr) {
-        if (focused != nullptr) {
-            QContextMenuEvent opened(QContextMenuEvent::Keyboard, focused->rect().center(),
-                                     focused->mapToGlobal(focused->rect().center()));
-            QCoreApplication::sendEvent(focused, &opened);
-        }
-        return;
+    if (command == WindowCommand::OpenResultMenu) {
+        const Control& result = *presenter_.presentation().latest_result_label();
+        QWidget* label = widget_of(result);
+        show_result_menu(result, label->mapToGlobal(label->rect().bottomLeft()), true);
+    } else if (QWidget* focused = QApplication::focusWidget()) {
+        QContextMenuEvent opened(QContextMenuEvent::Keyboard, focused->rect().center(),
+                                 focused->mapToGlobal(focused->rect().center()));
+        QCoreApplication::sendEvent(focused, &opened);
     }
-    QWidget* label = widget_of(*result);
-    show_result_menu(*result, label->mapToGlobal(label->rect().bottomLeft()), true);
 }
 
 } // namespace torvanel

@@ -13,8 +13,7 @@
 
 namespace torvanel {
 
-EntryBox::EntryBox(char decimal_separator, QWidget* parent)
-    : QLineEdit(parent), decimal_separator_(QLatin1Char(decimal_separator))
+EntryBox::EntryBox(char decimal_separator, QWidget* parent) : QLineEdit(parent), HeldTextBox(decimal_separator)
 {
     // An entry box takes text of any length.
     setMaxLength(std::numeric_limits<int>::max());
@@ -45,17 +44,7 @@ bool EntryBox::event(QEvent* event)
 
 void EntryBox::keyPressEvent(QKeyEvent* event)
 {
-    const bool keypad_decimal =
-        (event->modifiers() & Qt::KeypadModifier) != 0 &&
-        (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma || event->key() == Qt::Key_Delete);
-    const bool types_separator = event->text() == QStringLiteral(".") || event->text() == QStringLiteral(",");
-    QKeyEvent separator(event->type(), event->key(), event->modifiers(), QString(decimal_separator_),
-                        event->isAutoRepeat(), static_cast<ushort>(event->count()));
-    QKeyEvent* key = keypad_decimal && types_separator ? &separator : event;
-    if (!key_press(*key)) {
-        QLineEdit::keyPressEvent(key);
-    }
-    event->setAccepted(key->isAccepted());
+    key_press(event);
 }
 
 void EntryBox::mouseReleaseEvent(QMouseEvent* event)

@@ -7,8 +7,7 @@
 namespace torvanel {
 
 // A single-line entry box: a stock QLineEdit that holds a text too long to lay out
-// (see HeldTextBox). The numeric keypad's decimal key types the locale's decimal
-// separator: Italian keyboards give '.' there, which would not read.
+// (see HeldTextBox).
 class EntryBox : public QLineEdit, public HeldTextBox {
     Q_OBJECT
 
@@ -23,6 +22,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
     QWidget& editor() override { return *this; }
+    void editor_key_press(QKeyEvent* event) override { QLineEdit::keyPressEvent(event); }
     QMenu* standard_menu() override { return createStandardContextMenu(); }
     std::size_t shown_length() const override { return static_cast<std::size_t>(text().size()); }
     std::string shown_text() const override { return text().toStdString(); }
@@ -34,9 +34,6 @@ protected:
     }
     std::string with_selection_replaced(std::string_view inserted) const override;
     bool has_selection() const override { return hasSelectedText(); }
-
-private:
-    QChar decimal_separator_;
 };
 
 } // namespace torvanel

@@ -1,5 +1,6 @@
 #include "views/qt/held_text_box.hpp"
 
+#include "views/qt/key_press.hpp"
 #include "views/qt/qt_conversions.hpp"
 
 #include <QClipboard>
@@ -15,14 +16,6 @@
 namespace torvanel {
 namespace {
 
-// Keys that type their text: printable, without Ctrl, Alt or Meta.
-bool types_text(const QKeyEvent& event)
-{
-    const QString text = event.text();
-    const auto commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return !text.isEmpty() && text.front().isPrint() && (event.modifiers() & commands) == 0;
-}
-
 // Ctrl+Shift+Insert pastes the X11 selection, every other paste key the clipboard.
 QString clipboard_text_for(const QKeyEvent& event)
 {
@@ -31,46 +24,21 @@ QString clipboard_text_for(const QKeyEvent& event)
     return QGuiApplication::clipboard()->text(selection ? QClipboard::Selection : QClipboard::Clipboard);
 }
 
-std::optional<BoxCommand> command_of(const QKeyEvent& event)
-{
-    static constexpr std::pair<QKeySequence::StandardKey, BoxCommand> kKeys[] = {
-        {QKeySequence::Copy, BoxCommand::Copy},   {QKeySequence::Cut, BoxCommand::Cut},
-        {QKeySequence::Paste, BoxCommand::Paste}, {QKeySequence::Undo, BoxCommand::Undo},
-        {QKeySequence::Redo, BoxCommand::Redo},
-    };
-    for (const auto& [key, command] : kKeys) {
-        if (event.matches(key)) {
-            return command;
-        }
-    }
-    // Ctrl+Y redoes as on Windows, whatever the desktop's own bindings.
-    if (event.key() == Qt::Key_Y && event.modifiers() == Qt::ControlModifier) {
-        return BoxCommand::Redo;
-    }
-    if (event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete) {
-        return BoxCommand::Erase;
-    }
-    if (types_text(event)) {
-        return BoxCommand::Type;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
-HeldTextBox::HeldTextBox()
-    : held_(
-          *this,
-          [this] {
-              if (user_edit_) {
-                  user_edit_();
-              }
-          },
-          [this] {
-              if (copy_without_selection_) {
-                  copy_without_selection_();
-              }
-          })
+HeldTextBox::HeldTextBox(char decimal_separator)
+    : decimal_separator_(decimal_separator), held_(
+                                                 *this,
+                                                 [this] {
+                                                     if (user_edit_) {
+                                                         user_edit_();
+                                                     }
+                                                 },
+                                                 [this] {
+                                                     if (copy_without_selection_) {
+                                                         copy_without_selection_();
+                                                     }
+                                                 })
 {
 }
 
@@ -82,7 +50,7 @@ void HeldTextBox::copy_to_clipboard(const std::string& text)
 bool HeldTextBox::shortcut_override(QKeyEvent& event) const
 {
     // A read-only editor leaves these keys to the window's shortcuts; a held text takes them.
-    const auto command = command_of(event);
+    const auto command = box_command(key_press_of(event));
     const bool taken = holds_text() && command && *command != BoxCommand::Type && *command != BoxCommand::Erase;
     if (taken) {
         event.accept();
@@ -95,23 +63,26 @@ bool HeldTextBox::insert_or_hold(const QString& inserted)
     return held_.command(BoxCommand::Paste, inserted.toStdString());
 }
 
-bool HeldTextBox::key_press(QKeyEvent& event)
+void HeldTextBox::key_press(QKeyEvent* event)
 {
-    const auto command = command_of(event);
-    if (!command) {
-        return false; // moving, selecting, Tab: the editor's own
-    }
+    const KeyPress key = key_press_of(*event);
+    const auto command = box_command(key);
     QString text;
-    if (*command == BoxCommand::Paste) {
-        text = clipboard_text_for(event);
-    } else if (*command == BoxCommand::Type) {
-        text = event.text();
+    if (command == BoxCommand::Paste) {
+        text = clipboard_text_for(*event);
+    } else if (command == BoxCommand::Type) {
+        text = to_qstring(typed_text(key, decimal_separator_));
     }
-    if (!held_.command(*command, text.toStdString())) {
-        return false;
+    if (command && held_.command(*command, text.toStdString())) {
+        event->accept();
+    } else if (command == BoxCommand::Type && text != event->text()) {
+        QKeyEvent retyped(event->type(), event->key(), event->modifiers(), text, event->isAutoRepeat(),
+                          static_cast<ushort>(event->count()));
+        editor_key_press(&retyped);
+        event->setAccepted(retyped.isAccepted());
+    } else {
+        editor_key_press(event); // moving, selecting, Tab: the editor's own
     }
-    event.accept();
-    return true;
 }
 
 bool HeldTextBox::context_menu(const QContextMenuEvent& event)

@@ -18,7 +18,7 @@ namespace torvanel {
 // held-text rule (see HeldText), which decides what each of them does.
 class HeldTextBox : public TextEditor {
 public:
-    HeldTextBox();
+    explicit HeldTextBox(char decimal_separator);
 
     bool holds_text() const noexcept { return held_.holds_text(); }
     // The box's whole text, held or shown.
@@ -32,12 +32,14 @@ public:
 
 protected:
     virtual QWidget& editor() = 0;
+    // The editor's own handling of a key.
+    virtual void editor_key_press(QKeyEvent* event) = 0;
     // The editor's own right-click menu, made for this opening.
     virtual QMenu* standard_menu() = 0;
     void copy_to_clipboard(const std::string& text) override;
 
     // For the editor's event handlers; each returns true when it took the event.
-    bool key_press(QKeyEvent& event);
+    void key_press(QKeyEvent* event);
     bool shortcut_override(QKeyEvent& event) const;
     // Takes an insertion the editor is about to make when its result must be held.
     bool insert_or_hold(const QString& inserted);
@@ -48,6 +50,7 @@ protected:
 private:
     std::function<void()> user_edit_;
     std::function<void()> copy_without_selection_;
+    char decimal_separator_;
     HeldText held_;
 };
 

@@ -9,7 +9,7 @@
 
 namespace torvanel {
 
-HelpBox::HelpBox(QWidget* parent) : QPlainTextEdit(parent)
+HelpBox::HelpBox(char decimal_separator, QWidget* parent) : QPlainTextEdit(parent), HeldTextBox(decimal_separator)
 {
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -50,9 +50,7 @@ bool HelpBox::event(QEvent* event)
 
 void HelpBox::keyPressEvent(QKeyEvent* event)
 {
-    if (!key_press(*event)) {
-        QPlainTextEdit::keyPressEvent(event);
-    }
+    key_press(event);
 }
 
 void HelpBox::contextMenuEvent(QContextMenuEvent* event)

@@ -12,7 +12,7 @@ class HelpBox : public QPlainTextEdit, public HeldTextBox {
     Q_OBJECT
 
 public:
-    explicit HelpBox(QWidget* parent);
+    HelpBox(char decimal_separator, QWidget* parent);
 
 protected:
     bool event(QEvent* event) override;
@@ -22,6 +22,7 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
     QWidget& editor() override { return *this; }
+    void editor_key_press(QKeyEvent* event) override { QPlainTextEdit::keyPressEvent(event); }
     QMenu* standard_menu() override { return createStandardContextMenu(); }
     std::size_t shown_length() const override { return static_cast<std::size_t>(document()->characterCount()); }
     std::string shown_text() const override { return toPlainText().toStdString(); }

@@ -74,7 +74,7 @@ QWidget* create_text_box(const Control& control, char decimal_separator, QWidget
         palette.setColor(QPalette::Text, qcolor_of(*description.text_colour));
     }
     if (description.multi_line) {
-        auto* widget = new HelpBox(parent);
+        auto* widget = new HelpBox(decimal_separator, parent);
         widget->setAccessibleName(to_qstring(accessible_name(description)));
         widget->setPalette(palette);
         return widget;

@@ -99,26 +99,42 @@ const CalculatorWindow::Child& CalculatorWindow::child_of(const Control& control
 
 bool CalculatorWindow::take_key(const MSG& message)
 {
-    const bool key = message.message == WM_KEYDOWN || message.message == WM_KEYUP || message.message == WM_SYSKEYDOWN ||
-                     message.message == WM_SYSKEYUP;
-    if (!key || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
+    const bool key_down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    if ((!key_down && message.message != WM_KEYUP && message.message != WM_SYSKEYUP) ||
+        (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
         return false;
     }
-    if (open_menu_key(message)) {
-        return true;
+    const auto held = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    KeyPress key{KeyName::Other, 0, {}, false, held(VK_CONTROL), held(VK_SHIFT), held(VK_MENU)};
+    if (message.wParam >= 'A' && message.wParam <= 'Z') {
+        key.key = KeyName::Letter;
+        key.letter = static_cast<char>(message.wParam);
+    } else if (message.wParam == VK_TAB || message.wParam == VK_APPS || message.wParam == VK_F10) {
+        key.key = message.wParam == VK_TAB ? KeyName::Tab : message.wParam == VK_APPS ? KeyName::Menu : KeyName::F10;
     }
-    if (message.message != WM_KEYDOWN) {
-        return false;
-    }
-    if (message.wParam == VK_TAB) {
-        return move_focus((GetKeyState(VK_SHIFT) & 0x8000) != 0);
-    }
-    // A text box decides what its own Ctrl+C copies.
     const Child* focused = child_of(GetFocus());
-    if (message.wParam == 'C' && (GetKeyState(VK_CONTROL) & 0x8000) != 0 &&
-        (focused == nullptr || focused->control->kind() != ControlKind::TextBox)) {
-        presenter_.copy_result();
+    const Presentation& presentation = presenter_.presentation();
+    const WindowCommand command =
+        window_command(key, focused != nullptr && focused->control->kind() == ControlKind::TextBox,
+                       presentation.latest_result_label() != nullptr);
+    switch (command) {
+    case WindowCommand::OpenResultMenu:
+        // Its release is taken too, or the control would open its menu after ours.
+        if (key_down) {
+            show_result_menu(child_of(*presentation.latest_result_label()), POINT{-1, -1});
+        }
         return true;
+    case WindowCommand::NextControl:
+    case WindowCommand::PreviousControl:
+        return key_down && move_focus(command == WindowCommand::PreviousControl);
+    case WindowCommand::CopyResult:
+        if (message.message == WM_KEYDOWN) {
+            presenter_.copy_result();
+        }
+        return message.message == WM_KEYDOWN;
+    case WindowCommand::OpenFocusedMenu: // the control's own, from its class
+    case WindowCommand::None:
+        break;
     }
     return false;
 }
@@ -256,12 +272,11 @@ LRESULT CalculatorWindow::pass_on(const Child& child, UINT message, WPARAM wpara
 
 LRESULT CalculatorWindow::entry_box_message(Child& child, UINT message, WPARAM wparam, LPARAM lparam)
 {
-    // The numeric keypad's decimal key types the locale's decimal separator: Italian
-    // keyboards give '.' there, which would not read.
     if (message == WM_KEYDOWN) {
         keypad_decimal_ = wparam == VK_DECIMAL;
-    } else if (message == WM_CHAR && keypad_decimal_ && (wparam == L'.' || wparam == L',')) {
-        wparam = static_cast<WPARAM>(host_.decimal_separator());
+    } else if (message == WM_CHAR && keypad_decimal_ && wparam >= 0x20 && wparam < 0x80) {
+        const KeyPress key{KeyName::Other, 0, std::string(1, static_cast<char>(wparam)), true};
+        wparam = static_cast<WPARAM>(typed_text(key, host_.decimal_separator()).front());
     }
     if (child.text->handle(message, wparam)) {
         return 0;

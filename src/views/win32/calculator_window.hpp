@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/host.hpp"
+#include "core/keys.hpp"
 #include "core/presenter.hpp"
 #include "views/win32/accessible_control.hpp"
 #include "views/win32/held_text_box.hpp"
@@ -27,9 +28,8 @@ public:
 
     HWND handle() const noexcept { return window_; }
     void show(int show_command);
-    // Keys for the whole window, before any control sees them: Tab and Shift+Tab move
-    // the focus in the tab order, Ctrl+C with nothing selected copies the result.
-    // True when the key was taken.
+    // Keys for the whole window, before any control sees them (Tab, Ctrl+C away from
+    // the boxes, the menu key); true when the key was taken.
     bool take_key(const MSG& message);
     // Moves the focus ring to the control that has the focus now.
     void follow_focus();
@@ -73,7 +73,6 @@ private:
     // Answers a screen reader's WM_GETOBJECT and kAccessibleFactsMessage; true when it did.
     bool answer_accessibility(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& answer);
     AccessibleFacts facts_of(const Child& child) const;
-    bool open_menu_key(const MSG& message);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_children(HINSTANCE instance);
     void add_tooltips();

@@ -104,21 +104,4 @@ void CalculatorWindow::announce(const std::string& words)
     uia.notify(window_, spoken);
 }
 
-bool CalculatorWindow::open_menu_key(const MSG& message)
-{
-    // The menu key and Shift+F10 open the latest result's menu from anywhere in the
-    // window (a result never takes the focus); the focused control's own while there is
-    // none. Their release is taken too, or the control would open its menu after ours.
-    const bool menu_key =
-        message.wParam == VK_APPS || (message.wParam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000) != 0);
-    const Control* result = presenter_.presentation().latest_result_label();
-    if (!menu_key || result == nullptr) {
-        return false;
-    }
-    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
-        show_result_menu(child_of(*result), POINT{-1, -1});
-    }
-    return true;
-}
-
 } // namespace torvanel::win32

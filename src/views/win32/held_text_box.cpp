@@ -9,50 +9,59 @@
 namespace torvanel::win32 {
 namespace {
 
-// The characters an edit box gets for Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z, Ctrl+Y and Backspace.
-constexpr WPARAM kCopyKey = 0x03;
-constexpr WPARAM kPasteKey = 0x16;
-constexpr WPARAM kCutKey = 0x18;
-constexpr WPARAM kUndoKey = 0x1A;
-constexpr WPARAM kRedoKey = 0x19;
-constexpr WPARAM kBackspace = 0x08;
-
-bool key_down(UINT message, WPARAM wparam, UINT key, int modifier)
+bool held(int key)
 {
-    return message == WM_KEYDOWN && wparam == key && (GetKeyState(modifier) & 0x8000) != 0;
+    return (GetKeyState(key) & 0x8000) != 0;
 }
 
-// The edit box handles Shift+Insert, Ctrl+Insert and Shift+Delete itself, without
-// the messages it sends for Ctrl+V, Ctrl+C and Ctrl+X.
+// An edit box's key messages as the program's rules see them: Ctrl with a letter comes
+// as a control character, Shift+Insert, Ctrl+Insert and Shift+Delete only as key downs.
+std::optional<KeyPress> key_press_of(UINT message, WPARAM wparam)
+{
+    KeyPress key;
+    key.ctrl = held(VK_CONTROL);
+    key.shift = held(VK_SHIFT);
+    key.alt = held(VK_MENU);
+    if (message == WM_KEYDOWN && (wparam == VK_INSERT || wparam == VK_DELETE)) {
+        key.key = wparam == VK_INSERT ? KeyName::Insert : KeyName::Delete;
+    } else if (message != WM_CHAR || wparam == 0x7F) {
+        return std::nullopt;
+    } else if (wparam == 0x08) {
+        key.key = KeyName::Backspace;
+        key.ctrl = false; // Ctrl+H: the edit box erases too
+    } else if (wparam >= 0x01 && wparam <= 0x1A) {
+        key.key = KeyName::Letter;
+        key.letter = static_cast<char>('A' + (wparam - 0x01));
+    } else if (wparam >= 0x20) {
+        // A character typed, whatever the keys that made it (AltGr is Ctrl+Alt).
+        key.typed = to_utf8(std::wstring(1, static_cast<wchar_t>(wparam)));
+        key.ctrl = key.alt = false;
+    } else {
+        return std::nullopt;
+    }
+    return key;
+}
+
+// The edit box's own commands, from its menu or from automation, and the keys.
 std::optional<BoxCommand> command_of(UINT message, WPARAM wparam)
 {
-    const bool character = message == WM_CHAR;
-    if (message == WM_PASTE || (character && wparam == kPasteKey) || key_down(message, wparam, VK_INSERT, VK_SHIFT)) {
+    switch (message) {
+    case WM_PASTE:
         return BoxCommand::Paste;
-    }
-    if (message == WM_COPY || (character && wparam == kCopyKey) || key_down(message, wparam, VK_INSERT, VK_CONTROL)) {
+    case WM_COPY:
         return BoxCommand::Copy;
-    }
-    if (message == WM_CUT || (character && wparam == kCutKey) || key_down(message, wparam, VK_DELETE, VK_SHIFT)) {
+    case WM_CUT:
         return BoxCommand::Cut;
-    }
-    if (message == WM_UNDO || message == EM_UNDO) {
+    case WM_UNDO:
+    case EM_UNDO:
         return BoxCommand::Undo;
-    }
-    if (character && wparam == kUndoKey) {
-        // Ctrl+Shift+Z redoes, as on Linux.
-        return (GetKeyState(VK_SHIFT) & 0x8000) != 0 ? BoxCommand::Redo : BoxCommand::Undo;
-    }
-    if (character && wparam == kRedoKey) {
-        return BoxCommand::Redo;
-    }
-    if ((character && wparam == kBackspace) || (message == WM_KEYDOWN && wparam == VK_DELETE) || message == WM_CLEAR) {
+    case WM_CLEAR:
         return BoxCommand::Erase;
+    default:
+        break;
     }
-    if (character && wparam >= 0x20 && wparam != 0x7F) {
-        return BoxCommand::Type;
-    }
-    return std::nullopt;
+    const auto key = key_press_of(message, wparam);
+    return key ? box_command(*key) : std::nullopt;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/held_text.hpp"
+#include "core/keys.hpp"
 
 #include <windows.h>
 
