@@ -30,9 +30,7 @@ void Presenter::show_all()
                 apply(*control, property);
             }
         }
-        if (control->kind() == ControlKind::Button) {
-            surface_.describe(*control);
-        }
+        surface_.describe(*control);
     }
     show_selection();
 }

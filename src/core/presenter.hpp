@@ -56,7 +56,7 @@ public:
     Presenter(const Presenter&) = delete;
     Presenter& operator=(const Presenter&) = delete;
 
-    // Shows every control as the model has it, with its description.
+    // Shows every control as the model has it, with its name and description.
     void show_all();
     // A button was clicked. Its handler's changes are shown when it ends, each once with
     // its final value, the looks before the descriptions and one announcement last.

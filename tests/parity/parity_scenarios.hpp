@@ -1,13 +1,14 @@
 #pragma once
 
-// What a user does, sees and hears, written once and run against every view through its
-// own event path (Qt's widgets with QTest events, the Win32 window with its messages) and
-// its own accessibility interface (Qt's accessible interfaces, MSAA), so that the views
-// cannot drift apart. Under an Italian locale: the comma separates.
+// Plays the conformance table (scenarios.txt, built in) against a view through its own
+// event path and accessibility interface: Qt's widgets with QTest events and Qt's
+// accessible interfaces, the Win32 window with its messages and MSAA.
 
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,16 +35,16 @@ enum class Look {
 };
 
 struct Step {
-    Act act;
-    std::string_view control; // acted on
-    std::string_view text;    // typed or pasted
+    Act act = Act::None;
+    std::string control; // acted on
+    std::string text;    // typed or pasted
     Look look = Look::None;
-    std::string_view looked_at = {};
-    std::string_view expected = {}; // "1"/"0" for Chosen
+    std::string looked_at;
+    std::string expected; // "1"/"0" for Chosen
 };
 
 struct Scenario {
-    std::string_view name;
+    std::string name;
     std::vector<Step> steps;
 };
 
@@ -79,89 +80,84 @@ inline std::string expanded(std::string_view text)
     return std::string(text.substr(0, mark)) + std::string(std::stoul(std::string(text.substr(mark + 1))), '7');
 }
 
+template <typename Value, std::size_t size>
+Value word_for(const std::pair<std::string_view, Value> (&words)[size], const std::string& word)
+{
+    for (const auto& [spelled, value] : words) {
+        if (spelled == word) {
+            return value;
+        }
+    }
+    throw std::invalid_argument("conformance table: unknown word " + word);
+}
+
+inline std::string unescaped(std::string text)
+{
+    for (const auto& [escape, meaning] : {std::pair<std::string_view, std::string_view>{"\\n", "\n"},
+                                          std::pair<std::string_view, std::string_view>{"\\u00a0", "\u00a0"}}) {
+        for (std::size_t at = text.find(escape); at != std::string::npos; at = text.find(escape, at)) {
+            text.replace(at, escape.size(), meaning);
+            at += meaning.size();
+        }
+    }
+    return text;
+}
+
+// The table's lines: "scenario NAME", then "ACT [CONTROL [TEXT]] [| LOOK [CONTROL] = EXPECTED]".
+inline std::vector<Scenario> parsed(std::string_view table)
+{
+    static constexpr std::pair<std::string_view, Act> kActs[] = {
+        {"-", Act::None},    {"type", Act::Type},   {"paste", Act::Paste}, {"undo", Act::Undo}, {"redo", Act::Redo},
+        {"copy", Act::Copy}, {"erase", Act::Erase}, {"click", Act::Click}, {"tab", Act::Tab},
+    };
+    static constexpr std::pair<std::string_view, Look> kLooks[] = {
+        {"text", Look::Text},
+        {"shown-ends", Look::ShownEnds},
+        {"clipboard", Look::Clipboard},
+        {"chosen", Look::Chosen},
+        {"tooltip-starts", Look::TooltipStarts},
+        {"caption", Look::Caption},
+        {"name", Look::Name},
+        {"role", Look::Role},
+        {"description-starts", Look::DescriptionStarts},
+        {"focus", Look::Focus},
+        {"announced", Look::Announced},
+    };
+    std::vector<Scenario> scenarios;
+    std::istringstream lines{std::string(table)};
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line.front() == '#') {
+            continue;
+        }
+        if (line.starts_with("scenario ")) {
+            scenarios.push_back({line.substr(9), {}});
+            continue;
+        }
+        const std::size_t bar = line.find(" | ");
+        std::istringstream act_words(line.substr(0, bar));
+        std::string act;
+        Step step;
+        act_words >> act >> step.control >> step.text;
+        step.act = word_for(kActs, act);
+        if (bar != std::string::npos) {
+            const std::string look_part = line.substr(bar + 3);
+            const std::size_t equals = look_part.find(" =");
+            std::istringstream look_words(look_part.substr(0, equals));
+            std::string look;
+            look_words >> look >> step.looked_at;
+            step.look = word_for(kLooks, look);
+            step.expected = unescaped(equals + 3 <= look_part.size() ? look_part.substr(equals + 3) : std::string());
+        }
+        scenarios.back().steps.push_back(std::move(step));
+    }
+    return scenarios;
+}
+
 inline const std::vector<Scenario>& scenarios()
 {
-    static const std::vector<Scenario> kScenarios = {
-        {"RedoAfterTypingKeepsTheTypedText",
-         {
-             {Act::Type, "OhmInput", "12"},
-             {Act::Paste, "OhmInput", "#20000", Look::Text, "OhmInput", "12#20000"},
-             {Act::None, "", "", Look::ShownEnds, "OhmInput", "(20\u00a0002 caratteri)"},
-             {Act::Undo, "OhmInput", "", Look::Text, "OhmInput", "12"},
-             {Act::Type, "OhmInput", "5", Look::Text, "OhmInput", "125"},
-             {Act::Redo, "OhmInput", "", Look::Text, "OhmInput", "125"},
-             {Act::None, "", "", Look::ShownEnds, "OhmInput", "125"},
-         }},
-        {"AHeldTextCopiesWholeAndEditsAsOnePiece",
-         {
-             {Act::Paste, "AmpereInput", "#30000", Look::ShownEnds, "AmpereInput", "(30\u00a0000 caratteri)"},
-             {Act::Copy, "AmpereInput", "", Look::Clipboard, "", "#30000"},
-             {Act::Erase, "AmpereInput", "", Look::Text, "AmpereInput", ""},
-             {Act::Undo, "AmpereInput", "", Look::Text, "AmpereInput", "#30000"},
-             {Act::Redo, "AmpereInput", "", Look::Text, "AmpereInput", ""},
-             {Act::Paste, "AmpereInput", "#25000", Look::Text, "AmpereInput", "#25000"},
-             {Act::Type, "AmpereInput", "9", Look::Text, "AmpereInput", "9"},
-             {Act::Undo, "AmpereInput", "", Look::Text, "AmpereInput", "#25000"},
-             // Undo goes back step by step, past typing and into the held text, as far as
-             // the user went; redo comes back the same way.
-             {Act::Type, "AmpereInput", "34", Look::Text, "AmpereInput", "34"},
-             {Act::Paste, "AmpereInput", "5", Look::Text, "AmpereInput", "345"},
-             {Act::Undo, "AmpereInput", "", Look::Text, "AmpereInput", "34"},
-             {Act::Undo, "AmpereInput", "", Look::Text, "AmpereInput", "3"},
-             {Act::Undo, "AmpereInput", "", Look::Text, "AmpereInput", "#25000"},
-             {Act::Undo, "AmpereInput", "", Look::Text, "AmpereInput", ""},
-             {Act::Redo, "AmpereInput", "", Look::Text, "AmpereInput", "#25000"},
-             {Act::Redo, "AmpereInput", "", Look::Text, "AmpereInput", "3"},
-             {Act::Redo, "AmpereInput", "", Look::Text, "AmpereInput", "34"},
-         }},
-        {"WhatAScreenReaderMeets",
-         {
-             {Act::None, "", "", Look::Focus, "", "VOLT"},
-             {Act::None, "", "", Look::Role, "VOLT", "radio button, checked"},
-             {Act::None, "", "", Look::Role, "AMPERE", "radio button"},
-             {Act::None, "", "", Look::Role, "CALCOLO", "push button"},
-             {Act::None, "", "", Look::Name, "CALCOLO", "CALCOLO"},
-             {Act::None, "", "", Look::Role, "VoltInput", "text, disabled"},
-             {Act::None, "", "", Look::Name, "OhmInput", "Resistenza R (ohm), input dati"},
-             {Act::None, "", "", Look::Name, "VoltOutput", "Tensione V (volt), risultati"},
-             {Act::Tab, "", "", Look::Focus, "", "CALCOLO"},
-             {Act::Tab, "", "", Look::Focus, "", "Fine"},
-             {Act::Tab, "", "", Look::Focus, "", "OHM"},
-             {Act::Type, "OhmInput", "4k7"},
-             {Act::Type, "AmpereInput", "2m"},
-             // A result: one object named with it, described by how it came about, announced.
-             {Act::Click, "CALCOLO", "", Look::Name, "VoltOutput", "Tensione V (volt), risultati: 9,4 volt"},
-             {Act::None, "", "", Look::Role, "VoltOutput", "label"},
-             {Act::None, "", "", Look::DescriptionStarts, "VoltOutput",
-              "V uguale R per I uguale 4,7 chiloohm per 2 milliampere uguale 9,4 volt. potenza 18,8 milliwatt"},
-             {Act::None, "", "", Look::Announced, "", "Tensione V (volt), risultato: 9,4 volt. V uguale R per I"},
-             {Act::None, "", "", Look::DescriptionStarts, "OhmInput", "letto come 4700 ohm"},
-             {Act::None, "", "", Look::Focus, "", "CALCOLO"},
-             {Act::Click, "OHM", "", Look::Role, "OHM", "radio button, checked"},
-             {Act::None, "", "", Look::Role, "VOLT", "radio button"},
-             {Act::None, "", "", Look::Role, "OhmInput", "text, disabled"},
-             {Act::None, "", "", Look::Announced, "",
-              "Formula in uso: R uguale V diviso I. Caselle dei dati svuotate."},
-             {Act::None, "", "", Look::Focus, "", "OHM"},
-             // A box holding a long text is edited by typing: not read-only.
-             {Act::Paste, "VoltInput", "#30000", Look::Role, "VoltInput", "text"},
-         }},
-        {"SelectCalculateAndCopy",
-         {
-             {Act::Click, "OHM", "", Look::Chosen, "OHM", "1"},
-             {Act::None, "", "", Look::Chosen, "VOLT", "0"},
-             {Act::Type, "VoltInput", "12"},
-             {Act::Type, "AmpereInput", "20m"},
-             {Act::Click, "CALCOLO", "", Look::Caption, "OhmOutput", "600"},
-             {Act::None, "", "", Look::TooltipStarts, "AmpereInput", "letto come 0,02 A"},
-             {Act::None, "", "", Look::TooltipStarts, "OhmOutput", "600 \u03a9\nR = V / I = 12 V / 20 mA = 600 \u03a9"},
-             {Act::Copy, "AmpereInput", "", Look::Clipboard, "", "600"},
-             {Act::Type, "VoltInput", "0", Look::TooltipStarts, "VoltInput", "Esempi: 12,5"},
-             {Act::Click, "AMPERE", "", Look::Chosen, "AMPERE", "1"},
-             {Act::None, "", "", Look::Chosen, "OHM", "0"},
-             {Act::None, "", "", Look::Caption, "OhmOutput", ""},
-         }},
-    };
+    static const std::vector<Scenario> kScenarios = parsed(
+#include "parity_table.inc"
+    );
     return kScenarios;
 }
 
@@ -255,7 +251,7 @@ inline void PrintTo(const Scenario& scenario, std::ostream* out)
 
 inline std::string scenario_name(const ::testing::TestParamInfo<Scenario>& info)
 {
-    return std::string(info.param.name);
+    return info.param.name;
 }
 
 } // namespace torvanel::parity

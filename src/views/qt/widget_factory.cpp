@@ -1,6 +1,5 @@
 #include "views/qt/widget_factory.hpp"
 
-#include "core/control_words.hpp"
 #include "core/value_descriptions.hpp"
 #include "views/qt/accessible_roles.hpp"
 #include "views/qt/entry_box.hpp"
@@ -61,26 +60,18 @@ QWidget* create_button(const Control& control, QWidget* parent)
     widget->setCheckable(choice);
     widget->setProperty(kChoiceProperty, widget->isCheckable());
     widget->setText(to_qstring(button.caption()));
-    widget->setAccessibleName(to_qstring(accessible_name(button.description())));
-    widget->setAccessibleDescription(to_qstring(control_purpose(button.description())));
     return widget;
 }
 
 QWidget* create_text_box(const Control& control, char decimal_separator, QWidget* parent)
 {
     const ControlDescription& description = control.description();
+    QWidget* widget = description.multi_line ? static_cast<QWidget*>(new HelpBox(decimal_separator, parent))
+                                             : new EntryBox(decimal_separator, parent);
     QPalette palette;
     if (description.text_colour) {
         palette.setColor(QPalette::Text, qcolor_of(*description.text_colour));
     }
-    if (description.multi_line) {
-        auto* widget = new HelpBox(decimal_separator, parent);
-        widget->setAccessibleName(to_qstring(accessible_name(description)));
-        widget->setPalette(palette);
-        return widget;
-    }
-    auto* widget = new EntryBox(decimal_separator, parent);
-    widget->setAccessibleName(to_qstring(accessible_name(description)));
     widget->setPalette(palette);
     return widget;
 }
@@ -104,7 +95,6 @@ QWidget* create_label(const Control& control, QWidget* parent)
     if (description.unit != Unit::None) {
         // Marked before anything asks the label for its accessible side.
         widget->setProperty(kResultProperty, true);
-        widget->setAccessibleName(to_qstring(accessible_name(description)));
         // The unit, drawn after the number (placed as the caption is shown).
         auto* unit_symbol_label = new QLabel(to_qstring(unit_symbol(description.unit)), widget);
         unit_symbol_label->setTextFormat(Qt::PlainText);

@@ -382,7 +382,7 @@ void CalculatorWindow::show_property(const Control& control, PropertyName proper
 
 void CalculatorWindow::describe(const Control& control)
 {
-    if (control.kind() == ControlKind::Label) {
+    if (control.kind() == ControlKind::Label && control.description().unit != Unit::None) {
         // A result label is named with its result.
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, child_of(control).window, OBJID_CLIENT, CHILDID_SELF);
     }

@@ -79,6 +79,7 @@ private:
     // Moves and sizes every control for a new DPI, with fonts to match.
     void lay_out(UINT dpi);
     void set_fonts(bool redraw);
+    HFONT font_at(const FontDescription& font, double points) const;
     void size_frame();
     Child* child_of(HWND window);
     Child& child_of(const Control& control);

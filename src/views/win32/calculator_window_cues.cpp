@@ -70,17 +70,12 @@ void CalculatorWindow::fit_caption(Child& child)
         return;
     }
     const FontDescription& font = child.control->description().font;
-    const auto font_at = [this, &font](double points) {
-        return CreateFontW(-static_cast<int>(points * dpi_ / 72.0 + 0.5), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
-                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                           to_utf16(font.family).c_str());
-    };
     RECT inside{};
     GetClientRect(child.window, &inside);
     HDC context = GetDC(child.window);
     const double points = fitted_point_size(
         child.control->description(), to_utf8(shown), inside.right, [&](double at, std::string_view text) {
-            HFONT measured = font_at(at);
+            HFONT measured = font_at(font, at);
             HGDIOBJ before = SelectObject(context, measured);
             const std::wstring wide = to_utf16(text);
             SIZE size{};
@@ -90,7 +85,7 @@ void CalculatorWindow::fit_caption(Child& child)
             return static_cast<int>(size.cx);
         });
     ReleaseDC(child.window, context);
-    HFONT fitted = font_at(points);
+    HFONT fitted = font_at(font, points);
     SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), TRUE);
     DeleteObject(child.fitted_font);
     child.fitted_font = fitted;

@@ -163,9 +163,7 @@ void CalculatorWindow::set_fonts(bool redraw)
         auto found = std::find_if(made.begin(), made.end(), same);
         if (found == made.end()) {
             made.push_back(font);
-            fonts_.push_back(CreateFontW(-static_cast<int>(font.point_size * dpi_ / 72.0 + 0.5), 0, 0, 0, font.weight,
-                                         FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                         CLEARTYPE_QUALITY, DEFAULT_PITCH, to_utf16(font.family).c_str()));
+            fonts_.push_back(font_at(font, font.point_size));
             found = made.end() - 1;
         }
         child.font = fonts_[found - made.begin()];
@@ -179,6 +177,13 @@ void CalculatorWindow::set_fonts(bool redraw)
             fit_caption(child);
         }
     }
+}
+
+HFONT CalculatorWindow::font_at(const FontDescription& font, double points) const
+{
+    return CreateFontW(-static_cast<int>(points * dpi_ / 72.0 + 0.5), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
+                       to_utf16(font.family).c_str());
 }
 
 void CalculatorWindow::size_frame()
