@@ -22,6 +22,8 @@ test_packages=(
   xvfb xdotool openbox wmctrl weston
   # The screen reader listening to the program, on a private session bus.
   orca dbus-daemon at-spi2-core
+  # The conformance table read through AT-SPI from outside the program.
+  python3-pyatspi python3-gi
 )
 # The Windows program: the cross compiler, the installer maker, GoogleTest's sources, and
 # Wine with a private X server to test it.
