@@ -55,4 +55,39 @@ inline std::string look(HWND control, Part part)
     return seen;
 }
 
+// What a screen reader announces: the name of the object of the latest live-region
+// change, heard through SetWinEventHook as the events come to this thread's messages.
+class AnnouncementListener {
+public:
+    AnnouncementListener()
+        : hook_(SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, &heard, 0, 0,
+                                WINEVENT_OUTOFCONTEXT))
+    {
+        heard_.clear();
+    }
+    ~AnnouncementListener() { UnhookWinEvent(hook_); }
+    AnnouncementListener(const AnnouncementListener&) = delete;
+    AnnouncementListener& operator=(const AnnouncementListener&) = delete;
+
+    std::string heard() const { return to_utf8(heard_); }
+
+private:
+    static void CALLBACK heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+    {
+        IAccessible* accessible = nullptr;
+        VARIANT which{};
+        if (SUCCEEDED(AccessibleObjectFromEvent(window, object, child, &accessible, &which))) {
+            BSTR name = nullptr;
+            if (SUCCEEDED(accessible->get_accName(which, &name)) && name != nullptr) {
+                heard_ = name;
+                SysFreeString(name);
+            }
+            accessible->Release();
+        }
+    }
+
+    inline static std::wstring heard_;
+    HWINEVENTHOOK hook_;
+};
+
 } // namespace torvanel::win32::msaa

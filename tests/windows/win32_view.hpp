@@ -2,7 +2,8 @@
 
 // The Win32 window in this process, worked as a user works it: its keys posted to the
 // control with the focus and delivered through the program's message loop, as a
-// keyboard's would be; clicks as the mouse gives them. Under Wine on a private display.
+// keyboard's would be; clicks as the mouse gives them; read as a screen reader reads it,
+// through oleacc and WinEvents. Under Wine on a private display.
 
 #include "app/event_bindings.hpp"
 #include "msaa_look.hpp"
@@ -140,15 +141,7 @@ public:
         }
         return "";
     }
-    std::string announced() const override
-    {
-        // The announcement element is the window's one child without an id.
-        HWND child = GetWindow(window_.handle(), GW_CHILD);
-        while (child != nullptr && GetDlgCtrlID(child) != 0) {
-            child = GetWindow(child, GW_HWNDNEXT);
-        }
-        return child != nullptr ? to_utf8(window_text(child)) : "(no announcement element)";
-    }
+    std::string announced() const override { return announcements_.heard(); }
 
 public:
     HWND control(std::string_view name) const { return GetDlgItem(window_.handle(), control_id(std::string(name))); }
@@ -193,6 +186,7 @@ public:
     RecordingReporter reporter_;
     Host host_{form_, calculator_handlers(), reporter_, ',', [] {}};
     CalculatorWindow window_{form_, host_, GetModuleHandleW(nullptr)};
+    msaa::AnnouncementListener announcements_;
 };
 
 } // namespace torvanel::win32
