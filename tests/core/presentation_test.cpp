@@ -4,11 +4,15 @@
 #include "core/held_text.hpp"
 #include "core/keys.hpp"
 #include "core/presentation.hpp"
+#include "core/presenter.hpp"
 #include "core/program_harness.hpp"
 #include "core/spoken_words.hpp"
 #include "core/value_descriptions.hpp"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
 
 namespace torvanel {
 namespace {
@@ -142,6 +146,73 @@ TEST(ClickPresentation, TypingTheModelRefusedIsHandedOverBeforeAClick)
     refuse = false;
     EXPECT_TRUE(presentation.click(program.host, program.form.CALCOLO, shown).clicked);
     EXPECT_EQ(program.form.VoltOutput.Caption.get(), "2");
+}
+
+// A view that writes down what the presenter tells it, in order.
+class RecordingSurface final : public ViewSurface {
+public:
+    void show_property(const Control& control, PropertyName property) override
+    {
+        log.push_back("show " + std::string(control.name()) + " " + std::to_string(static_cast<int>(property)));
+    }
+    void show_chosen(const Control& button, bool chosen) override
+    {
+        log.push_back((chosen ? "chosen " : "not chosen ") + std::string(button.name()));
+    }
+    void describe(const Control& control) override { log.push_back("describe " + std::string(control.name())); }
+    void announce(const std::string& words) override { log.push_back("say " + words); }
+    void copy_to_clipboard(const std::string& text) override { log.push_back("copy " + text); }
+    std::string shown_text(const TextBox& box) const override
+    {
+        return typed.contains(&box) ? typed.at(&box) : box.Text.get();
+    }
+    bool showing() const override { return true; }
+    void paint_now() override { log.push_back("paint"); }
+
+    std::size_t first(std::string_view start) const
+    {
+        return std::find_if(log.begin(), log.end(), [start](const auto& line) { return line.starts_with(start); }) -
+               log.begin();
+    }
+    std::size_t count(std::string_view start) const
+    {
+        return std::count_if(log.begin(), log.end(), [start](const auto& line) { return line.starts_with(start); });
+    }
+
+    std::map<const TextBox*, std::string> typed;
+    std::vector<std::string> log;
+};
+
+TEST(Presenter, AClickIsShownOnceLooksFirstThenDescriptionsThenOneAnnouncement)
+{
+    testing::Program program(',');
+    RecordingSurface view;
+    Presenter presenter(program.form, program.host, view);
+    // Typing is shown by the view already: described again, not shown back.
+    for (auto [box, text] : {std::pair{&program.form.OhmInput, "4k7"}, std::pair{&program.form.AmpereInput, "2m"}}) {
+        view.typed[box] = text;
+        presenter.typed(*box);
+    }
+    EXPECT_EQ(view.count("show OhmInput"), 0u);
+    EXPECT_EQ(view.count("describe OhmInput"), 1u);
+    view.log.clear();
+    presenter.click(program.form.CALCOLO);
+    EXPECT_EQ(view.count("show VoltOutput"), 1u); // cleared, then written: shown once, as it ends
+    EXPECT_LT(view.first("show"), view.first("paint"));
+    EXPECT_LT(view.first("paint"), view.first("describe"));
+    EXPECT_EQ(view.count("say"), 1u);
+    EXPECT_TRUE(view.log.back().starts_with("say Tensione V (volt), risultato: 9,4 volt.")) << view.log.back();
+    const AccessibleNode result = presenter.node(program.form.VoltOutput);
+    EXPECT_EQ(result.name, "Tensione V (volt), risultati: 9,4 volt");
+    EXPECT_TRUE(result.description.starts_with("V uguale R per I")) << result.description;
+    EXPECT_TRUE(result.tooltip.starts_with("9,4 V")) << result.tooltip;
+    // A selection: the chosen button changes, told as it is shown.
+    view.log.clear();
+    presenter.click(program.form.OHM);
+    EXPECT_LT(view.first("chosen OHM"), view.log.size());
+    EXPECT_EQ(presenter.node(program.form.OHM).role, AccessibleRole::RadioButton);
+    EXPECT_TRUE(presenter.node(program.form.OHM).checked);
+    EXPECT_FALSE(presenter.node(program.form.VOLT).checked);
 }
 
 TEST(FocusPresentation, GoesBackToTheControlThatHadItOrTheNextThatCanTakeIt)
