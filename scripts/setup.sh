@@ -25,9 +25,9 @@ test_packages=(
   # The conformance table read through AT-SPI from outside the program.
   python3-pyatspi python3-gi
 )
-# The Windows program: the cross compiler, the installer maker, GoogleTest's sources, and
-# Wine with a private X server to test it.
-windows_packages=(cmake make g++-mingw-w64-x86-64-posix nsis googletest wine64 xvfb)
+# The Windows program: the cross compiler, the installer and MSI makers, GoogleTest's
+# sources, and Wine with a private X server (and a window finder) to test it.
+windows_packages=(cmake make g++-mingw-w64-x86-64-posix nsis wixl googletest wine64 xvfb xdotool)
 
 case "${1:-}" in
   run) packages=("${run_packages[@]}") ;;

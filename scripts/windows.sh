@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows program on Debian 12 and installs what that needs: one statically
-# linked build/windows/src/app/torvanel.exe and its installer build/windows/torvanel-*-setup.exe,
-# cross-built with MinGW-w64 and NSIS.
+# linked build/windows/src/app/torvanel.exe, cross-built with MinGW-w64, its per-user
+# installer build/windows/torvanel-*-setup.exe (NSIS) and its MSI for labs
+# build/windows/torvanel-*.msi (wixl).
 # usage: scripts/windows.sh [test|bench]   (test: then runs the Windows tests under Wine;
 #                                          bench [RUNS]: then times start-up and a click under Wine
 #                                          against a bare window of the same controls)
@@ -14,8 +15,9 @@ bench=OFF
 [ "${1:-}" = bench ] && bench=ON
 cmake --preset windows -DTORVANEL_BENCH=$bench >/dev/null
 cmake --build --preset windows
-(cd build/windows && cpack -G NSIS >/dev/null)
-echo "Windows program: build/windows/src/app/torvanel.exe; installer: $(ls build/windows/torvanel-*-setup.exe)"
+cmake --build --preset windows --target packages >/dev/null
+echo "Windows program: build/windows/src/app/torvanel.exe; installer: $(ls -t build/windows/torvanel-*-setup.exe | head -n 1);" \
+  "MSI: $(ls -t build/windows/torvanel-*.msi | head -n 1)"
 case "${1:-}" in
   test) ctest --preset windows ;;
   bench)

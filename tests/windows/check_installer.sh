@@ -1,52 +1,84 @@
 #!/usr/bin/env bash
-# Makes the installer, installs it silently under Wine for the user, checks what it put
-# in place and what Windows' list of installed programs reads of it, uninstalls it
-# silently and checks that nothing of it is left.
+# Both Windows packages under Wine, as a user and as a lab's administrator use them: the
+# per-user installer installed silently, its files, link and entry in the list of
+# programs checked, then uninstalled silently while TORVANEL runs; the MSI installed
+# silently, replaced by a newer package and removed. Nothing may be left behind.
 # usage: check_installer.sh BUILD_DIR
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$1
+build=$(cd "$1" && pwd)
 export WINEPREFIX=${WINEPREFIX:-$root/build/wine-prefix}
 wineserver=/usr/lib/wine/wineserver
-(cd "$build" && cpack -G NSIS >/dev/null)
-installer=$(ls "$build"/torvanel-*-setup.exe)
-"$root/scripts/wine-run.sh" "Z:${installer//\//\\}" /S
-"$wineserver" -w
-home=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
-installed="$home/AppData/Local/Programs/TORVANEL"
-shortcut=$(find "$home/AppData/Roaming/Microsoft/Windows/Start Menu" -name 'TORVANEL.lnk' 2>/dev/null | head -n 1)
+# shellcheck source=../../scripts/private-display.sh
+source "$root/scripts/private-display.sh"
+start_xvfb
+export DISPLAY=$x_display
+cmake --build "$build" --target packages >/dev/null
+installer=$(ls -t "$build"/torvanel-*-setup.exe | head -n 1)
+version=${installer##*/torvanel-}
+version=${version%-setup.exe}
+wine() { "$root/scripts/wine-run.sh" "$@"; }
+windows_path() { echo "Z:${1//\//\\}"; }
 failed=0
 check() { if "${@:2}"; then echo "ok: $1"; else echo "FAILED: $1"; failed=1; fi; }
-# The entry in Windows' list of installed programs, as "NAME TYPE VALUE" lines.
-uninstall_entry() {
-  "$root/scripts/wine-run.sh" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\TORVANEL' \
-    2>/dev/null | tr -d '\r' | awk -F '    ' '$3 ~ /^REG_/ { print $2, $3, $4 }' || true
+# An uninstall entry as "NAME TYPE VALUE" lines; empty when there is none.
+entry_of() {
+  wine reg query "$1" 2>/dev/null | tr -d '\r' | awk -F '    ' '$3 ~ /^REG_/ { print $2, $3, $4 }' || true
 }
-entry=$(uninstall_entry)
-has() { for line; do grep -Eqx "$line" <<<"$entry" || return 1; done; }
-size_covers_program() {
-  local kib
-  kib=$(sed -n 's/^EstimatedSize REG_DWORD //p' <<<"$entry")
-  [ -n "$kib" ] && (( kib * 1024 >= $(stat -c %s "$installed/torvanel.exe") ))
+has() { for line in "${@:2}"; do grep -Eqx "$line" <<<"$1" || return 1; done; }
+absent() { for path; do [ ! -e "$path" ] || { echo "left behind: $path"; return 1; }; done; }
+start_menu_links() { find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'TORVANEL.lnk' 2>/dev/null; }
+key_absent() { ! wine reg query "$1" >/dev/null 2>&1; }
+
+# The per-user installer.
+home=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
+installed="$home/AppData/Local/Programs/TORVANEL"
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\TORVANEL'
+wine reg delete 'HKCU\Software\TORVANEL' /f >/dev/null 2>&1 || true # an older installer's, in a reused prefix
+wine "$(windows_path "$installer")" /S
+"$wineserver" -w
+entry=$(entry_of "$key")
+kib=$(sed -n 's/^EstimatedSize REG_DWORD //p' <<<"$entry")
+check "torvanel.exe and its uninstaller installed for the user" test -f "$installed/torvanel.exe" -a -f "$installed/Uninstall.exe"
+check "a Start-menu entry" test -n "$(start_menu_links)"
+check "listed with its version, where it lies and how to remove it silently" has "$entry" \
+  "DisplayVersion REG_SZ $version" "Publisher REG_SZ TORVANEL" "InstallLocation REG_SZ .*\\\\Programs\\\\TORVANEL" \
+  'QuietUninstallString REG_SZ ".*\\Uninstall.exe" /S' "NoModify REG_DWORD 0x1" "NoRepair REG_DWORD 0x1"
+check "its size listed, a number of KiB that holds the program" \
+  test -n "$kib" -a $((${kib:-0} * 1024)) -ge "$(stat -c %s "$installed/torvanel.exe")"
+# Removed while it runs: closed first, then nothing is left.
+wine "$(windows_path "$installed/torvanel.exe")" >"$scratch/program.log" 2>&1 &
+helpers+=($!)
+wait_for 60 xdotool search --name '^TORVANEL' || fail "TORVANEL did not show its window"
+wine "$(windows_path "$installed/Uninstall.exe")" /S
+timeout 60 "$wineserver" -w || fail "the uninstaller left TORVANEL running"
+check "uninstalled while running, the program is closed and nothing is left" \
+  absent "$installed/torvanel.exe" "$installed/Uninstall.exe" "$installed" $(start_menu_links)
+check "nor its entry or key in the registry" key_absent "$key"
+check "nor the program's own key" key_absent 'HKCU\Software\TORVANEL'
+
+# The MSI, per machine.
+msi=$(windows_path "$build/torvanel-$version.msi")
+program_files="$WINEPREFIX/drive_c/Program Files/TORVANEL"
+msi_entry() { # the key of each entry named TORVANEL that Windows Installer made
+  wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r' |
+    awk '/^HKEY/ { key = $0 } /^ +DisplayName +REG_SZ +TORVANEL$/ && key ~ /\{/ { print key }'
 }
-nsi="$build/_CPack_Packages/win64/NSIS/project.nsi"
-italian_alone_without_licence() {
-  [ "$(grep -o 'MUI_LANGUAGE "[^"]*"' "$nsi" | sort -u)" = 'MUI_LANGUAGE "Italian"' ] &&
-    ! grep -q MUI_PAGE_LICENSE "$nsi"
-}
-check "torvanel.exe installed for the user" test -f "$installed/torvanel.exe"
-check "an uninstaller beside it" test -f "$installed/Uninstall.exe"
-check "a Start-menu entry" test -n "$shortcut"
-check "NoModify and NoRepair as the numbers Windows reads" has "NoModify REG_DWORD 0x1" "NoRepair REG_DWORD 0x1"
-check "its publisher and version listed" has "Publisher REG_SZ .+" "DisplayVersion REG_SZ .+"
-check "its size listed, a number of KiB that holds the program" size_covers_program
-check "its pages in Italian alone, with no licence page" italian_alone_without_licence
-if [ -f "$installed/Uninstall.exe" ]; then
-  "$root/scripts/wine-run.sh" "Z:${installed//\//\\}\\Uninstall.exe" /S
-  "$wineserver" -w
-fi
-check "the uninstaller removes the program" test ! -e "$installed/torvanel.exe"
-check "and the Start-menu entry" test ! -e "$shortcut"
-entry=$(uninstall_entry)
-check "and its entry in the list of programs" test -z "$entry"
+wine msiexec /i "$msi" /qn
+"$wineserver" -w
+check "the MSI installs into Program Files" test -f "$program_files/torvanel.exe"
+check "with a Start-menu entry" test -n "$(start_menu_links)"
+check "listed once, with its version" has "$(entry_of "$(msi_entry)")" "DisplayVersion REG_SZ $version"
+# A newer package (the same upgrade code) replaces it.
+newer="$scratch/newer.msi"
+(cd "$root" && wixl -a x64 -D Version=99.0 -D "Program=$(realpath --relative-to="$root" "$build/src/app/torvanel.exe")" \
+  -D Icon=data/torvanel.ico -o "$newer" cmake/windows/torvanel.wxs)
+wine msiexec /i "$(windows_path "$newer")" /qn
+"$wineserver" -w
+check "a newer package replaces it: one entry, the newer version" \
+  test "$(msi_entry | wc -l)" -eq 1 -a -n "$(entry_of "$(msi_entry)" | grep -x 'DisplayVersion REG_SZ 99.0')"
+wine msiexec /x "$(windows_path "$newer")" /qn
+"$wineserver" -w
+check "msiexec /x leaves nothing" absent "$program_files" $(start_menu_links)
+check "nor an entry in the list of programs" test -z "$(msi_entry)"
 exit $failed
