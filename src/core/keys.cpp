@@ -51,7 +51,8 @@ WindowCommand window_command(const KeyPress& key, bool focus_in_text_box, bool r
     if (key.key == KeyName::Tab && !key.ctrl && !key.alt) {
         return key.shift ? WindowCommand::PreviousControl : WindowCommand::NextControl;
     }
-    if (with_ctrl(key, 'C') && !key.shift && !focus_in_text_box) {
+    const bool copy_key = with_ctrl(key, 'C') || (key.key == KeyName::Insert && key.ctrl && !key.alt);
+    if (copy_key && !key.shift && !focus_in_text_box) {
         return WindowCommand::CopyResult;
     }
     const bool menu_key = key.key == KeyName::Menu || (key.key == KeyName::F10 && key.shift && !key.ctrl && !key.alt);

@@ -32,7 +32,7 @@ enum class WindowCommand {
     None,
     NextControl,     // Tab
     PreviousControl, // Shift+Tab
-    CopyResult,      // Ctrl+C away from the text boxes, which copy themselves
+    CopyResult,      // Ctrl+C or Ctrl+Insert away from the text boxes, which copy themselves
     OpenResultMenu,  // the menu key or Shift+F10 while a result shows: a result never takes the focus
     OpenFocusedMenu, // the same keys while none does: the focused control's own menu
 };

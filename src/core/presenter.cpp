@@ -82,11 +82,18 @@ void Presenter::show_now()
 
 void Presenter::click(const Button& button)
 {
+    // A click that arrives while another is handled (through a message box it shows)
+    // is not made: the host would not run its handler either.
+    if (clicking_) {
+        return;
+    }
+    clicking_ = true;
     deferring_ = true;
     announcements_.hold();
     const auto outcome =
         presentation_.click(host_, button, [this](const TextBox& box) { return surface_.shown_text(box); });
     show_now();
+    clicking_ = false;
     if (host_.has_ended()) {
         announcements_.release(); // nothing is said once the program has ended
         return;
@@ -108,8 +115,12 @@ void Presenter::typed(TextBox& box)
         return;
     }
     typing_into_ = &box;
-    presentation_.hand_over_typing(host_, box, surface_.shown_text(box));
+    const bool taken = presentation_.hand_over_typing(host_, box, surface_.shown_text(box));
     typing_into_ = nullptr;
+    // Taken but not kept (the box is disabled, or a handler runs): the box shows the model's text again.
+    if (taken && box.Text.get() != surface_.shown_text(box)) {
+        surface_.show_property(box, PropertyName::Text);
+    }
 }
 
 void Presenter::copy_result()

@@ -88,7 +88,8 @@ private:
     AnnouncementQueue announcements_;
     std::map<const Control*, ControlDescriptionText> descriptions_;
     const TextBox* typing_into_ = nullptr; // its typing is shown already
-    bool deferring_ = false;               // a click's handler runs: changes wait in pending_
+    bool clicking_ = false;                // a click is being handled
+    bool deferring_ = false;               // while its handler runs: changes wait in pending_
     std::vector<std::pair<const Control*, PropertyName>> pending_;
 };
 

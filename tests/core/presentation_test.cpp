@@ -195,6 +195,11 @@ TEST(Presenter, AClickIsShownOnceLooksFirstThenDescriptionsThenOneAnnouncement)
     }
     EXPECT_EQ(view.count("show OhmInput"), 0u);
     EXPECT_EQ(view.count("describe OhmInput"), 1u);
+    // Typing the model does not keep (the unknown's box is disabled) is taken back.
+    view.typed[&program.form.VoltInput] = "5";
+    presenter.typed(program.form.VoltInput);
+    EXPECT_EQ(view.count("show VoltInput"), 1u);
+    view.typed.erase(&program.form.VoltInput);
     view.log.clear();
     presenter.click(program.form.CALCOLO);
     EXPECT_EQ(view.count("show VoltOutput"), 1u); // cleared, then written: shown once, as it ends
@@ -390,7 +395,7 @@ TEST(Keys, EverySystemMapsTheSameKeysToTheSameCommands)
         {letter('V'), BoxCommand::Paste, WindowCommand::None},
         {named(KeyName::Insert, false, true), BoxCommand::Paste, WindowCommand::None},
         {letter('C'), BoxCommand::Copy, WindowCommand::CopyResult},
-        {named(KeyName::Insert, true, false), BoxCommand::Copy, WindowCommand::None},
+        {named(KeyName::Insert, true, false), BoxCommand::Copy, WindowCommand::CopyResult},
         {named(KeyName::Delete, false, true), BoxCommand::Cut, WindowCommand::None},
         {letter('Z'), BoxCommand::Undo, WindowCommand::None},
         {letter('Z', true), BoxCommand::Redo, WindowCommand::None},

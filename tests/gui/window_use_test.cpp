@@ -1,4 +1,5 @@
 #include "core/help_text.hpp"
+#include "core/presentation.hpp"
 #include "gui/gui_fixture.hpp"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 namespace torvanel {
@@ -119,6 +121,16 @@ TEST_F(WindowUse, SelectionButtonsRecolourTheRowsAndMoveTheDisabledBox)
         }
         EXPECT_EQ(widget_as<QLabel>("Formula")->text(), selected.formula);
     }
+}
+
+// A screen reader's press leaves the focus where it was; a box disabled under it passes it on in the tab order.
+TEST_F(WindowUse, TheFocusLeavesABoxDisabledUnderItForTheNextInTabOrder)
+{
+    widget("AmpereInput")->setFocus();
+    qobject_cast<QPushButton*>(widget("AMPERE"))->click();
+    const Presentation rules(calculator->form(), calculator->host().decimal_separator());
+    EXPECT_EQ(focused_name().toStdString(), rules.next_in_tab_order(&calculator->form().AmpereInput, false).name());
+    EXPECT_NE(focused_name(), "AmpereInput");
 }
 
 TEST_F(WindowUse, TypedResistanceAndCurrentCalculations)

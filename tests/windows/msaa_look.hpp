@@ -60,8 +60,8 @@ inline std::string look(HWND control, Part part)
 class AnnouncementListener {
 public:
     AnnouncementListener()
-        : hook_(SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, &heard, 0, 0,
-                                WINEVENT_OUTOFCONTEXT))
+        : hook_(SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, &heard,
+                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT))
     {
         heard_.clear();
     }

@@ -161,12 +161,8 @@ bool CalculatorWindow::take_key(const QKeyEvent& event)
                        presentation.latest_result_label() != nullptr);
     switch (command) {
     case WindowCommand::NextControl:
-    case WindowCommand::PreviousControl: {
-        const bool backwards = command == WindowCommand::PreviousControl;
-        widget_of(presentation.next_in_tab_order(focused, backwards))
-            ->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-        return true;
-    }
+    case WindowCommand::PreviousControl:
+        return focusNextPrevChild(command == WindowCommand::NextControl);
     case WindowCommand::CopyResult:
         presenter_.copy_result();
         return true;
@@ -178,6 +174,16 @@ bool CalculatorWindow::take_key(const QKeyEvent& event)
         break;
     }
     return false;
+}
+
+bool CalculatorWindow::focusNextPrevChild(bool next)
+{
+    // Also where Qt moves the focus away from a box that is disabled or hidden.
+    QWidget* to = widget_of(presenter_.presentation().next_in_tab_order(focused_control(), !next));
+    if (to != nullptr) {
+        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    }
+    return to != nullptr;
 }
 
 bool CalculatorWindow::event(QEvent* event)

@@ -24,11 +24,10 @@ std::optional<KeyPress> key_press_of(UINT message, WPARAM wparam)
     key.alt = held(VK_MENU);
     if (message == WM_KEYDOWN && (wparam == VK_INSERT || wparam == VK_DELETE)) {
         key.key = wparam == VK_INSERT ? KeyName::Insert : KeyName::Delete;
-    } else if (message != WM_CHAR || wparam == 0x7F) {
+    } else if (message != WM_CHAR) {
         return std::nullopt;
-    } else if (wparam == 0x08) {
-        key.key = KeyName::Backspace;
-        key.ctrl = false; // Ctrl+H: the edit box erases too
+    } else if (wparam == 0x08 || wparam == 0x7F) {
+        key.key = KeyName::Backspace; // 0x7F: Ctrl+Backspace; 0x08 with Ctrl: Ctrl+H, which erases too
     } else if (wparam >= 0x01 && wparam <= 0x1A) {
         key.key = KeyName::Letter;
         key.letter = static_cast<char>('A' + (wparam - 0x01));
