@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace torvanel::win32 {
 
 using parity::Act;
@@ -29,11 +31,15 @@ public:
     void report(const HostError& error) override
     {
         ++errors;
+        if (on_report) {
+            on_report();
+        }
         if (!errors_expected_) {
             ADD_FAILURE() << "unexpected message: " << error.what();
         }
     }
     int errors = 0;
+    std::function<void()> on_report; // done as the message box would open
 
 public:
     bool errors_expected_;
@@ -41,7 +47,8 @@ public:
 
 class Win32View : public parity::ViewDriver {
 public:
-    explicit Win32View(bool errors_expected = false) : reporter_(errors_expected)
+    explicit Win32View(bool errors_expected = false, ProgramHandlers handlers = calculator_handlers())
+        : reporter_(errors_expected), handlers_(handlers)
     {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         window_.show(SW_SHOW);
@@ -184,7 +191,8 @@ public:
 public:
     Form form_;
     RecordingReporter reporter_;
-    Host host_{form_, calculator_handlers(), reporter_, ',', [] {}};
+    ProgramHandlers handlers_;
+    Host host_{form_, handlers_, reporter_, ',', [] {}};
     CalculatorWindow window_{form_, host_, GetModuleHandleW(nullptr)};
     msaa::AnnouncementListener announcements_;
 };
