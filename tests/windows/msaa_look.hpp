@@ -59,17 +59,18 @@ inline std::string look(HWND control, Part part)
 // change, heard through SetWinEventHook as the events come to this thread's messages.
 class AnnouncementListener {
 public:
-    AnnouncementListener()
+    explicit AnnouncementListener(DWORD process = GetCurrentProcessId())
         : hook_(SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, &heard,
-                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT))
+                                process, 0, WINEVENT_OUTOFCONTEXT))
     {
-        heard_.clear();
+        forget();
     }
     ~AnnouncementListener() { UnhookWinEvent(hook_); }
     AnnouncementListener(const AnnouncementListener&) = delete;
     AnnouncementListener& operator=(const AnnouncementListener&) = delete;
 
     std::string heard() const { return to_utf8(heard_); }
+    void forget() { heard_.clear(); }
 
 private:
     static void CALLBACK heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)

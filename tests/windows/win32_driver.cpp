@@ -79,25 +79,11 @@ constexpr Step kSteps[] = {
 };
 
 int failures = 0;
-std::wstring last_announced;     // the name of the object of the latest live-region change
 std::vector<HWND> state_changed; // the controls whose state changed since the latest action
 
-void CALLBACK heard(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
+void CALLBACK state_change(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD)
 {
-    if (event == EVENT_OBJECT_STATECHANGE) {
-        state_changed.push_back(window);
-        return;
-    }
-    IAccessible* accessible = nullptr;
-    VARIANT which{};
-    if (SUCCEEDED(AccessibleObjectFromEvent(window, object, child, &accessible, &which))) {
-        BSTR name = nullptr;
-        if (SUCCEEDED(accessible->get_accName(which, &name)) && name != nullptr) {
-            last_announced = name;
-            SysFreeString(name);
-        }
-        accessible->Release();
-    }
+    state_changed.push_back(window);
 }
 
 void report(const char* what, bool passed, const std::string& seen)
@@ -180,13 +166,13 @@ int main(int argc, char* argv[])
 
     const auto control = [window](const char* name) { return GetDlgItem(window, control_id(name)); };
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    for (const DWORD event : {EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_STATECHANGE}) {
-        SetWinEventHook(event, event, nullptr, &heard, program.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
-    }
+    torvanel::win32::msaa::AnnouncementListener announcements(program.dwProcessId);
+    SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr, &state_change, program.dwProcessId, 0,
+                    WINEVENT_OUTOFCONTEXT);
     for (const Step& step : kSteps) {
         std::string message;
         if (step.act != Act::None) {
-            last_announced.clear(); // what an action makes heard, not what came before it
+            announcements.forget(); // what an action makes heard, not what came before it
             state_changed.clear();
         }
         switch (step.act) {
@@ -274,8 +260,8 @@ int main(int argc, char* argv[])
             break;
         }
         case Look::Announced:
-            wait_until([&] { return to_utf8(last_announced).find(step.expected) != std::string::npos; }, 5000);
-            seen = to_utf8(last_announced);
+            wait_until([&] { return announcements.heard().find(step.expected) != std::string::npos; }, 5000);
+            seen = announcements.heard();
             report(step.what, seen.find(step.expected) != std::string::npos, seen);
             continue;
         }
