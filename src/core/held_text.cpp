@@ -194,6 +194,7 @@ bool HeldText::command(BoxCommand command, std::string_view text)
     case BoxCommand::Erase:
     case BoxCommand::Undo:
     case BoxCommand::Redo:
+    case BoxCommand::SelectAll:
         break;
     }
     return false;
@@ -218,17 +219,23 @@ bool HeldText::held_command(BoxCommand command, std::string_view text)
         break;
     case BoxCommand::Undo:
     case BoxCommand::Redo:
+    case BoxCommand::SelectAll: // nothing to select but the whole
         break;
     }
     return true;
 }
 
-std::vector<HeldText::MenuEntry> HeldText::held_menu() const
+std::vector<HeldText::MenuEntry> HeldText::menu() const
 {
+    const bool some = held_.has_value() || editor_.has_selection();
     return {
-        {"Annulla", BoxCommand::Undo, can_undo()},         {"Taglia", BoxCommand::Cut, held_.has_value()},
-        {"Copia", BoxCommand::Copy, held_.has_value()},    {"Incolla", BoxCommand::Paste, true},
-        {"Elimina", BoxCommand::Erase, held_.has_value()},
+        {"Annulla", BoxCommand::Undo, can_undo()},
+        {"Ripeti", BoxCommand::Redo, can_redo()},
+        {"Taglia", BoxCommand::Cut, some},
+        {"Copia", BoxCommand::Copy, some},
+        {"Incolla", BoxCommand::Paste, true},
+        {"Elimina", BoxCommand::Erase, some},
+        {"Seleziona tutto", BoxCommand::SelectAll, !held_.has_value() && editor_.shown_length() > 0},
     };
 }
 

@@ -29,7 +29,7 @@ public:
 };
 
 // What a key, a menu entry or a mouse gesture asks of a box.
-enum class BoxCommand { Type, Paste, Copy, Cut, Undo, Redo, Erase };
+enum class BoxCommand { Type, Paste, Copy, Cut, Undo, Redo, Erase, SelectAll };
 
 // A box's text as the user edits it: its undo history, and a text too long to lay out
 // held, not edited.
@@ -71,14 +71,15 @@ public:
     bool can_undo() const noexcept { return !undo_.empty(); }
     bool can_redo() const noexcept { return !redo_.empty(); }
 
-    // The menu a box that holds a text gets in place of the editor's own, which would
-    // act on the summary.
+    // A box's own menu, the same on every system: its undo and redo are the box's, and a
+    // box that holds a text acts on all of it, not on the summary. An entry whose
+    // command() answers false is the editor's to carry out.
     struct MenuEntry {
         std::string_view words;
         BoxCommand command;
         bool enabled;
     };
-    std::vector<MenuEntry> held_menu() const;
+    std::vector<MenuEntry> menu() const;
 
 private:
     bool held_command(BoxCommand command, std::string_view text);

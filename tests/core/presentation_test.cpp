@@ -318,15 +318,27 @@ TEST(HeldText, HeldFromExactlyTheLimitAndUndoOfferedOnlyWhenThereIsSomething)
     }
     PlainEditor editor;
     HeldText box(editor, {}, {});
-    const auto undo_enabled = [&box] { return box.held_menu().front().enabled; };
+    const auto undo_enabled = [&box] { return box.menu().front().enabled; };
     box.show_text(std::string(HeldText::kHeldLength, '1')); // the program's text: nothing to undo
-    ASSERT_EQ(box.held_menu().front().words, "Annulla");
+    ASSERT_EQ(box.menu().front().words, "Annulla");
     EXPECT_FALSE(undo_enabled());
     box.command(BoxCommand::Paste, std::string(HeldText::kHeldLength, '2'));
     EXPECT_TRUE(undo_enabled());
     box.command(BoxCommand::Undo);
     EXPECT_EQ(box.full_text(), std::string(HeldText::kHeldLength, '1'));
     EXPECT_FALSE(undo_enabled());
+    // Redo offered now; a short text with nothing selected: nothing to cut, all to select.
+    const auto enabled = [&box] {
+        std::string entries;
+        for (const auto& entry : box.menu()) {
+            entries += entry.enabled ? '1' : '0';
+        }
+        return entries;
+    };
+    EXPECT_EQ(enabled(), "0111110"); // Annulla Ripeti Taglia Copia Incolla Elimina, not Seleziona tutto
+    box.command(BoxCommand::Erase);
+    editor.display("12");
+    EXPECT_EQ(enabled(), "1000101");
 }
 
 TEST(HeldText, UndoAndRedoGoStepByStepWithARunOfTypingAsOne)

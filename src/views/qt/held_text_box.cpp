@@ -105,7 +105,7 @@ bool HeldTextBox::context_menu(const QContextMenuEvent& event)
     }
     auto* menu = new QMenu(&editor());
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (const HeldText::MenuEntry& entry : held_.held_menu()) {
+    for (const HeldText::MenuEntry& entry : held_.menu()) {
         const BoxCommand command = entry.command;
         QAction* action = menu->addAction(to_qstring(entry.words), [this, command] {
             const QString pasted =

@@ -281,8 +281,8 @@ LRESULT CalculatorWindow::entry_box_message(Child& child, UINT message, WPARAM w
     if (child.text->handle(message, wparam)) {
         return 0;
     }
-    if (message == WM_CONTEXTMENU &&
-        child.text->context_menu(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))})) {
+    if (message == WM_CONTEXTMENU) {
+        child.text->context_menu(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
         return 0;
     }
     return pass_on(child, message, wparam, lparam);

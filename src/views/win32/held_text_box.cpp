@@ -86,17 +86,14 @@ bool HeldTextBox::handle(UINT message, WPARAM wparam)
     return held_.command(*command, text);
 }
 
-bool HeldTextBox::context_menu(POINT at)
+void HeldTextBox::context_menu(POINT at)
 {
-    if (!holds_text()) {
-        return false;
-    }
     if (at.x == -1 && at.y == -1) { // from the keyboard: at the box
         RECT place{};
         GetWindowRect(edit_, &place);
         at = POINT{place.left, place.bottom};
     }
-    const auto entries = held_.held_menu();
+    const auto entries = held_.menu();
     HMENU menu = CreatePopupMenu();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         AppendMenuW(menu, MF_STRING | (entries[i].enabled ? 0 : MF_GRAYED), i + 1, to_utf16(entries[i].words).c_str());
@@ -104,11 +101,24 @@ bool HeldTextBox::context_menu(POINT at)
     const auto choice =
         static_cast<std::size_t>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, edit_, nullptr));
     DestroyMenu(menu);
-    if (choice >= 1 && choice <= entries.size()) {
-        const BoxCommand command = entries[choice - 1].command;
-        held_.command(command, command == BoxCommand::Paste ? to_utf8(clipboard_text(edit_)) : std::string());
+    if (choice < 1 || choice > entries.size()) {
+        return;
     }
-    return true;
+    const BoxCommand command = entries[choice - 1].command;
+    if (held_.command(command, command == BoxCommand::Paste ? to_utf8(clipboard_text(edit_)) : std::string())) {
+        return;
+    }
+    // The edit box's own, as its menu would have done it (through the box's messages).
+    static constexpr std::pair<BoxCommand, UINT> kMessages[] = {{BoxCommand::Cut, WM_CUT},
+                                                                {BoxCommand::Copy, WM_COPY},
+                                                                {BoxCommand::Paste, WM_PASTE},
+                                                                {BoxCommand::Erase, WM_CLEAR},
+                                                                {BoxCommand::SelectAll, EM_SETSEL}};
+    for (const auto& [editor_command, message] : kMessages) {
+        if (editor_command == command) {
+            SendMessageW(edit_, message, 0, message == EM_SETSEL ? -1 : 0);
+        }
+    }
 }
 
 std::size_t HeldTextBox::shown_length() const

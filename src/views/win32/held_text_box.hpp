@@ -31,7 +31,10 @@ public:
     void edited() { held_.edited(); }
     // While the box holds a text, its menu is the held text's own (the edit box's would
     // act on the summary); true when it was shown.
-    bool context_menu(POINT at);
+
+    // The box's menu (see HeldText::menu), in place of the edit box's own, whose undo
+    // is not the box's; at (-1, -1): from the keyboard.
+    void context_menu(POINT at);
 
     std::size_t shown_length() const override;
     std::string shown_text() const override;
