@@ -1,6 +1,7 @@
 #include "views/win32/accessible_control.hpp"
 
 #include "views/win32/accessibility_library.hpp"
+#include "views/win32/utf16.hpp"
 
 namespace torvanel::win32 {
 namespace {
@@ -10,10 +11,26 @@ bool is_self(const VARIANT& child)
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-HRESULT answer(const std::wstring& text, BSTR* out)
+HRESULT answer(const std::string& text, BSTR* out)
 {
-    *out = AccessibilityLibrary::get().allocate_string(text.data(), static_cast<UINT>(text.size()));
+    const std::wstring wide = to_utf16(text);
+    *out = AccessibilityLibrary::get().allocate_string(wide.data(), static_cast<UINT>(wide.size()));
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+LONG role_of(AccessibleRole role)
+{
+    switch (role) {
+    case AccessibleRole::PushButton:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    case AccessibleRole::RadioButton: // the proxy would call a push-like check box a check box
+        return ROLE_SYSTEM_RADIOBUTTON;
+    case AccessibleRole::EditableText:
+        return ROLE_SYSTEM_TEXT;
+    case AccessibleRole::StaticText:
+        break;
+    }
+    return ROLE_SYSTEM_STATICTEXT;
 }
 
 // The system's proxy for a standard control, with what this program knows better
@@ -65,30 +82,29 @@ public:
     // IAccessible: what the program knows
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
-        const AccessibleFacts told = facts();
+        const AccessibleNode told = node();
         return is_self(child) && !told.name.empty() ? answer(told.name, name) : proxy_->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
     {
-        const AccessibleFacts told = facts();
+        const AccessibleNode told = node();
         return is_self(child) && !told.description.empty() ? answer(told.description, description)
                                                            : proxy_->get_accDescription(child, description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
-        const AccessibleFacts told = facts();
-        if (!is_self(child) || told.role == 0) {
+        if (!is_self(child) || !IsWindow(control_)) {
             return proxy_->get_accRole(child, role);
         }
         role->vt = VT_I4;
-        role->lVal = told.role;
+        role->lVal = role_of(node().role);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
         const HRESULT result = proxy_->get_accState(child, state);
-        const AccessibleFacts told = facts();
-        if (SUCCEEDED(result) && is_self(child) && state->vt == VT_I4 && told.checkable) {
+        const AccessibleNode told = node();
+        if (SUCCEEDED(result) && is_self(child) && state->vt == VT_I4 && told.role == AccessibleRole::RadioButton) {
             state->lVal = (state->lVal & ~STATE_SYSTEM_CHECKED) | (told.checked ? STATE_SYSTEM_CHECKED : 0);
         }
         return result;
@@ -154,11 +170,11 @@ private:
 
     // Asked of the window each time: what it shows changes, and a screen reader may
     // keep the object after the window is gone.
-    AccessibleFacts facts() const
+    AccessibleNode node() const
     {
-        AccessibleFacts told;
+        AccessibleNode told;
         if (IsWindow(control_)) {
-            SendMessageW(control_, kAccessibleFactsMessage, 0, reinterpret_cast<LPARAM>(&told));
+            SendMessageW(control_, kAccessibleNodeMessage, 0, reinterpret_cast<LPARAM>(&told));
         }
         return told;
     }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/presenter.hpp"
+
 #include <windows.h>
 
 #include <oleacc.h>
-
-#include <string>
 
 namespace torvanel::win32 {
 
@@ -14,22 +14,13 @@ inline constexpr IID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 
 inline constexpr IID kIidDispatch = {0x00020400, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 inline constexpr IID kIidUnknown = {0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
-// What a screen reader is told of a control beyond what the system's own proxy knows.
-struct AccessibleFacts {
-    std::wstring name;        // empty: the proxy's (the window text)
-    std::wstring description; // empty: none
-    LONG role = 0;            // 0: the proxy's
-    bool checkable = false;   // then checked or not
-    bool checked = false;
-};
-
-// Sent to a control's window to fill an AccessibleFacts (lParam) while a screen reader asks;
-// a window that is gone leaves it as it was.
-inline constexpr UINT kAccessibleFactsMessage = WM_APP + 0x41;
+// Sent to a control's window to fill the AccessibleNode (lParam) a screen reader is told
+// of beyond what the system's own proxy knows; a window that is gone leaves it as it was.
+inline constexpr UINT kAccessibleNodeMessage = WM_APP + 0x41;
 
 // The answer to WM_GETOBJECT for a control's client area: the system's proxy with the
-// name, description, role and state the control's window gives through
-// kAccessibleFactsMessage. 0 for any other object asked for.
+// name (none: the proxy's, the window text), description, role and state the control's
+// window gives through kAccessibleNodeMessage. 0 for any other object asked for.
 LRESULT accessible_object(HWND control, WPARAM wparam, LPARAM lparam);
 
 } // namespace torvanel::win32

@@ -76,7 +76,7 @@ void CalculatorWindow::show(int show_command)
     // Tooltips are added once the window shows: only a pointer resting on a control
     // needs them, and adding eighteen tools first held the window back.
     PostMessageW(window_, kAddTooltipsMessage, 0, 0);
-    SetFocus(child_of(form_.VOLT).window);
+    SetFocus(child_of(presenter_.presentation().next_in_tab_order(nullptr, false)).window);
 }
 
 CalculatorWindow::Child* CalculatorWindow::child_of(HWND window)
@@ -106,11 +106,14 @@ bool CalculatorWindow::take_key(const MSG& message)
     }
     const auto held = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
     KeyPress key{KeyName::Other, 0, {}, false, held(VK_CONTROL), held(VK_SHIFT), held(VK_MENU)};
+    static constexpr std::pair<WPARAM, KeyName> kNames[] = {
+        {VK_TAB, KeyName::Tab}, {VK_APPS, KeyName::Menu}, {VK_F10, KeyName::F10}, {VK_INSERT, KeyName::Insert}};
+    for (const auto& [virtual_key, name] : kNames) {
+        key.key = message.wParam == virtual_key ? name : key.key;
+    }
     if (message.wParam >= 'A' && message.wParam <= 'Z') {
         key.key = KeyName::Letter;
         key.letter = static_cast<char>(message.wParam);
-    } else if (message.wParam == VK_TAB || message.wParam == VK_APPS || message.wParam == VK_F10) {
-        key.key = message.wParam == VK_TAB ? KeyName::Tab : message.wParam == VK_APPS ? KeyName::Menu : KeyName::F10;
     }
     const Child* focused = child_of(GetFocus());
     const Presentation& presentation = presenter_.presentation();

@@ -70,9 +70,8 @@ private:
     LRESULT entry_box_message(Child& child, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT result_label_message(Child& child, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT pass_on(const Child& child, UINT message, WPARAM wparam, LPARAM lparam);
-    // Answers a screen reader's WM_GETOBJECT and kAccessibleFactsMessage; true when it did.
+    // Answers a screen reader's WM_GETOBJECT and kAccessibleNodeMessage; true when it did.
     bool answer_accessibility(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& answer);
-    AccessibleFacts facts_of(const Child& child) const;
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_children(HINSTANCE instance);
     void add_tooltips();

@@ -62,37 +62,12 @@ bool CalculatorWindow::answer_accessibility(HWND window, UINT message, WPARAM wp
         answer = accessible_object(window, wparam, lparam);
         return answer != 0;
     }
-    if (message == kAccessibleFactsMessage) {
-        *reinterpret_cast<AccessibleFacts*>(lparam) = facts_of(*child);
+    if (message == kAccessibleNodeMessage) {
+        *reinterpret_cast<AccessibleNode*>(lparam) = presenter_.node(*child->control);
         answer = 1;
         return true;
     }
     return false;
-}
-
-AccessibleFacts CalculatorWindow::facts_of(const Child& child) const
-{
-    const AccessibleNode node = presenter_.node(*child.control);
-    AccessibleFacts facts;
-    facts.name = to_utf16(node.name);
-    facts.description = to_utf16(node.description);
-    switch (node.role) {
-    case AccessibleRole::RadioButton:
-        facts.role = ROLE_SYSTEM_RADIOBUTTON;
-        facts.checkable = true;
-        facts.checked = node.checked;
-        break;
-    case AccessibleRole::PushButton:
-        facts.role = ROLE_SYSTEM_PUSHBUTTON;
-        break;
-    case AccessibleRole::StaticText:
-        // The proxy knows no static that paints its own unit.
-        facts.role = child.control->description().unit != Unit::None ? ROLE_SYSTEM_STATICTEXT : 0;
-        break;
-    case AccessibleRole::EditableText:
-        break;
-    }
-    return facts;
 }
 
 void CalculatorWindow::announce(const std::string& words)
