@@ -12,10 +12,13 @@ add_custom_command(
           ${CMAKE_CURRENT_LIST_DIR}/installer.nsi
   DEPENDS torvanel ${CMAKE_CURRENT_LIST_DIR}/installer.nsi ${PROJECT_SOURCE_DIR}/data/torvanel.ico
   VERBATIM)
+# One product code for each version, made from it: a package rebuilt with the same
+# version is the same product (installed once), a newer version replaces it.
+string(UUID product_code NAMESPACE 5E1C4A52-3B8E-4C53-9B4C-0F3F6D2C7A10 NAME ${TORVANEL_DISPLAY_VERSION} TYPE SHA1 UPPER)
 # wixl finds its source files only by paths relative to where it runs.
 add_custom_command(
   OUTPUT ${msi}
-  COMMAND wixl -a x64 -D Version=${TORVANEL_DISPLAY_VERSION}
+  COMMAND wixl -a x64 -D Version=${TORVANEL_DISPLAY_VERSION} -D ProductCode=${product_code}
           -D Program=$<PATH:RELATIVE_PATH,$<TARGET_FILE:torvanel>,${PROJECT_SOURCE_DIR}> -D Icon=data/torvanel.ico
           -o ${msi} ${CMAKE_CURRENT_LIST_DIR}/torvanel.wxs
   WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}

@@ -49,8 +49,9 @@ VIAddVersionKey /LANG=1040 "LegalCopyright" "${COPYRIGHT}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Italian"
 
-; A running TORVANEL keeps its file: asked (silently: told) to close, and waited for
-; until its window is gone, at most ten seconds. False when it is still open.
+; A running TORVANEL keeps its file: asked (silently: told) to close, each copy that
+; runs, and waited for until no window is left, at most ten seconds; when one stays,
+; nothing is changed and the exit code is 2.
 !macro CLOSE_PROGRAM un
 Function ${un}CloseProgram
   FindWindow $0 "TORVANEL"
@@ -63,14 +64,25 @@ Function ${un}CloseProgram
     Quit
   ${EndIf}
   close:
-  SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
   StrCpy $1 0
+  StrCpy $2 0 ; the window last told to close
   ${DoWhile} $1 < 100
     FindWindow $0 "TORVANEL"
     ${IfThen} $0 = 0 ${|} ${Break} ${|}
+    ${If} $0 <> $2
+      SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=2000
+      StrCpy $2 $0
+    ${EndIf}
     Sleep 100
     IntOp $1 $1 + 1
   ${Loop}
+  ${If} $0 <> 0
+    SetErrorLevel 2
+    ${IfNot} ${Silent}
+      MessageBox MB_OK|MB_ICONSTOP "TORVANEL non si è chiuso: nulla è stato cambiato. Chiuderlo e riprovare."
+    ${EndIf}
+    Abort "TORVANEL è ancora aperto: nulla è stato cambiato."
+  ${EndIf}
 FunctionEnd
 !macroend
 !insertmacro CLOSE_PROGRAM ""
@@ -100,7 +112,12 @@ FunctionEnd
 Section
   Call CloseProgram
   SetOutPath "$INSTDIR"
+  ClearErrors
   File "/oname=torvanel.exe" "${PROGRAM}"
+  ${If} ${Errors}
+    SetErrorLevel 2
+    Abort "Impossibile scrivere $INSTDIR\torvanel.exe."
+  ${EndIf}
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   CreateShortCut "$SMPROGRAMS\TORVANEL.lnk" "$INSTDIR\torvanel.exe"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "TORVANEL"

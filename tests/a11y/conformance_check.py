@@ -152,6 +152,9 @@ def matches(look, seen, expected):
 
 
 def play(session, name, steps):
+    unknown = {look for _, _, _, look, _, _ in steps if look and look not in READ + UNREAD}
+    if unknown:
+        raise Failure(f"{name}: unknown looks {sorted(unknown)}")
     playable = steps[:next((i for i, step in enumerate(steps) if step[0] == "paste"), len(steps))]
     if not any(look in READ and "#" not in expected for _, _, _, look, _, expected in playable):
         print(f"{name}: nothing to read before its first paste; checked in-process only")
@@ -163,8 +166,6 @@ def play(session, name, steps):
             program.act(act, control, text)
             if not look or look in UNREAD or "#" in expected:
                 continue
-            if look not in READ:
-                raise Failure(f"{name}: unknown look {look!r}")
             try:
                 wait_until(f"{look} {looked_at}", lambda: matches(look, program.look(look, looked_at), expected), 10)
             except Failure:

@@ -130,7 +130,10 @@ TEST_F(WindowUse, TheFocusLeavesABoxDisabledUnderItForTheNextInTabOrder)
     qobject_cast<QPushButton*>(widget("AMPERE"))->click();
     const Presentation rules(calculator->form(), calculator->host().decimal_separator());
     EXPECT_EQ(focused_name().toStdString(), rules.next_in_tab_order(&calculator->form().AmpereInput, false).name());
-    EXPECT_NE(focused_name(), "AmpereInput");
+    // The box that takes over may be enabled only later in the same click: the focus still leaves.
+    widget("OhmInput")->setFocus();
+    qobject_cast<QPushButton*>(widget("OHM"))->click();
+    EXPECT_TRUE(QApplication::focusWidget()->isEnabled()) << focused_name().toStdString();
 }
 
 TEST_F(WindowUse, TypedResistanceAndCurrentCalculations)

@@ -27,20 +27,22 @@ entry_of() {
 }
 has() { for line in "${@:2}"; do grep -Eqx "$line" <<<"$1" || return 1; done; }
 absent() { for path; do [ ! -e "$path" ] || { echo "left behind: $path"; return 1; }; done; }
-start_menu_links() { find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'TORVANEL.lnk' 2>/dev/null; }
 key_absent() { ! wine reg query "$1" >/dev/null 2>&1; }
+settle() { timeout 120 "$wineserver" -w || fail "a Windows program did not end"; }
 
 # The per-user installer.
 home=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
 installed="$home/AppData/Local/Programs/TORVANEL"
+user_link="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/TORVANEL.lnk"
+common_link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/TORVANEL.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\TORVANEL'
-wine reg delete 'HKCU\Software\TORVANEL' /f >/dev/null 2>&1 || true # an older installer's, in a reused prefix
+absent "$installed" "$user_link" "$common_link" || fail "a copy from an earlier run is in the way"
 wine "$(windows_path "$installer")" /S
-"$wineserver" -w
+settle
 entry=$(entry_of "$key")
 kib=$(sed -n 's/^EstimatedSize REG_DWORD //p' <<<"$entry")
 check "torvanel.exe and its uninstaller installed for the user" test -f "$installed/torvanel.exe" -a -f "$installed/Uninstall.exe"
-check "a Start-menu entry" test -n "$(start_menu_links)"
+check "a Start-menu entry" test -f "$user_link"
 check "listed with its version, where it lies and how to remove it silently" has "$entry" \
   "DisplayVersion REG_SZ $version" "Publisher REG_SZ TORVANEL" "InstallLocation REG_SZ .*\\\\Programs\\\\TORVANEL" \
   'QuietUninstallString REG_SZ ".*\\Uninstall.exe" /S' "NoModify REG_DWORD 0x1" "NoRepair REG_DWORD 0x1"
@@ -52,10 +54,8 @@ helpers+=($!)
 wait_for 60 xdotool search --name '^TORVANEL' || fail "TORVANEL did not show its window"
 wine "$(windows_path "$installed/Uninstall.exe")" /S
 timeout 60 "$wineserver" -w || fail "the uninstaller left TORVANEL running"
-check "uninstalled while running, the program is closed and nothing is left" \
-  absent "$installed/torvanel.exe" "$installed/Uninstall.exe" "$installed" $(start_menu_links)
-check "nor its entry or key in the registry" key_absent "$key"
-check "nor the program's own key" key_absent 'HKCU\Software\TORVANEL'
+check "uninstalled while running, the program is closed and nothing is left" absent "$installed" "$user_link"
+check "nor its entry in the registry" key_absent "$key"
 
 # The MSI, per machine.
 msi=$(windows_path "$build/torvanel-$version.msi")
@@ -65,20 +65,21 @@ msi_entry() { # the key of each entry named TORVANEL that Windows Installer made
     awk '/^HKEY/ { key = $0 } /^ +DisplayName +REG_SZ +TORVANEL$/ && key ~ /\{/ { print key }'
 }
 wine msiexec /i "$msi" /qn
-"$wineserver" -w
+settle
 check "the MSI installs into Program Files" test -f "$program_files/torvanel.exe"
-check "with a Start-menu entry" test -n "$(start_menu_links)"
+# For all users on Windows; Wine's Windows Installer puts it in the user's menu.
+check "with a Start-menu entry" test -f "$common_link" -o -f "$user_link"
 check "listed once, with its version" has "$(entry_of "$(msi_entry)")" "DisplayVersion REG_SZ $version"
 # A newer package (the same upgrade code) replaces it.
 newer="$scratch/newer.msi"
-(cd "$root" && wixl -a x64 -D Version=99.0 -D "Program=$(realpath --relative-to="$root" "$build/src/app/torvanel.exe")" \
+(cd "$root" && wixl -a x64 -D Version=99.0 -D "ProductCode=$(cat /proc/sys/kernel/random/uuid)" -D "Program=$(realpath --relative-to="$root" "$build/src/app/torvanel.exe")" \
   -D Icon=data/torvanel.ico -o "$newer" cmake/windows/torvanel.wxs)
 wine msiexec /i "$(windows_path "$newer")" /qn
-"$wineserver" -w
+settle
 check "a newer package replaces it: one entry, the newer version" \
   test "$(msi_entry | wc -l)" -eq 1 -a -n "$(entry_of "$(msi_entry)" | grep -x 'DisplayVersion REG_SZ 99.0')"
 wine msiexec /x "$(windows_path "$newer")" /qn
-"$wineserver" -w
-check "msiexec /x leaves nothing" absent "$program_files" $(start_menu_links)
+settle
+check "msiexec /x leaves nothing" absent "$program_files" "$common_link" "$user_link"
 check "nor an entry in the list of programs" test -z "$(msi_entry)"
 exit $failed

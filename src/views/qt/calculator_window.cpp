@@ -178,12 +178,19 @@ bool CalculatorWindow::take_key(const QKeyEvent& event)
 
 bool CalculatorWindow::focusNextPrevChild(bool next)
 {
-    // Also where Qt moves the focus away from a box that is disabled or hidden.
-    QWidget* to = widget_of(presenter_.presentation().next_in_tab_order(focused_control(), !next));
-    if (to != nullptr) {
-        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    // Also where Qt moves the focus away from a box that is disabled or hidden: then the
+    // next box in the tab order may be one the same click enables a moment later, so
+    // the widget must take the focus now.
+    const Presentation& presentation = presenter_.presentation();
+    const Control* from = focused_control();
+    for (std::size_t step = 0; step < widgets_.size(); ++step) {
+        from = &presentation.next_in_tab_order(from, !next);
+        if (QWidget* to = widget_of(*from); to != nullptr && to->isEnabled() && to->isVisible()) {
+            to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
     }
-    return to != nullptr;
+    return false;
 }
 
 bool CalculatorWindow::event(QEvent* event)

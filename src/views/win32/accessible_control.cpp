@@ -3,6 +3,8 @@
 #include "views/win32/accessibility_library.hpp"
 #include "views/win32/utf16.hpp"
 
+#include <optional>
+
 namespace torvanel::win32 {
 namespace {
 
@@ -82,30 +84,33 @@ public:
     // IAccessible: what the program knows
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
-        const AccessibleNode told = node();
-        return is_self(child) && !told.name.empty() ? answer(told.name, name) : proxy_->get_accName(child, name);
+        const auto told = node();
+        return is_self(child) && told && !told->name.empty() ? answer(told->name, name)
+                                                             : proxy_->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
     {
-        const AccessibleNode told = node();
-        return is_self(child) && !told.description.empty() ? answer(told.description, description)
-                                                           : proxy_->get_accDescription(child, description);
+        const auto told = node();
+        return is_self(child) && told && !told->description.empty() ? answer(told->description, description)
+                                                                    : proxy_->get_accDescription(child, description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
-        if (!is_self(child) || !IsWindow(control_)) {
+        const auto told = node();
+        if (!is_self(child) || !told) {
             return proxy_->get_accRole(child, role);
         }
         role->vt = VT_I4;
-        role->lVal = role_of(node().role);
+        role->lVal = role_of(told->role);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
         const HRESULT result = proxy_->get_accState(child, state);
-        const AccessibleNode told = node();
-        if (SUCCEEDED(result) && is_self(child) && state->vt == VT_I4 && told.role == AccessibleRole::RadioButton) {
-            state->lVal = (state->lVal & ~STATE_SYSTEM_CHECKED) | (told.checked ? STATE_SYSTEM_CHECKED : 0);
+        const auto told = node();
+        if (SUCCEEDED(result) && is_self(child) && state->vt == VT_I4 && told &&
+            told->role == AccessibleRole::RadioButton) {
+            state->lVal = (state->lVal & ~STATE_SYSTEM_CHECKED) | (told->checked ? STATE_SYSTEM_CHECKED : 0);
         }
         return result;
     }
@@ -170,13 +175,14 @@ private:
 
     // Asked of the window each time: what it shows changes, and a screen reader may
     // keep the object after the window is gone.
-    AccessibleNode node() const
+    // Empty (the proxy's answers) when the window no longer answers.
+    std::optional<AccessibleNode> node() const
     {
         AccessibleNode told;
-        if (IsWindow(control_)) {
-            SendMessageW(control_, kAccessibleNodeMessage, 0, reinterpret_cast<LPARAM>(&told));
+        if (IsWindow(control_) && SendMessageW(control_, kAccessibleNodeMessage, 0, reinterpret_cast<LPARAM>(&told))) {
+            return told;
         }
-        return told;
+        return std::nullopt;
     }
 
     HWND control_;
