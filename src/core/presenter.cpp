@@ -46,6 +46,12 @@ void Presenter::changed(const Control& control, PropertyName property)
 
 void Presenter::apply(const Control& control, PropertyName property)
 {
+    show_look(control, property);
+    tell(control, property);
+}
+
+void Presenter::show_look(const Control& control, PropertyName property)
+{
     // The box being typed into shows the typing already.
     if (&control != typing_into_ || property != PropertyName::Text) {
         surface_.show_property(control, property);
@@ -53,6 +59,10 @@ void Presenter::apply(const Control& control, PropertyName property)
     if (property == PropertyName::Enabled) {
         show_selection();
     }
+}
+
+void Presenter::tell(const Control& control, PropertyName property)
+{
     if (auto description = presentation_.described(control, property)) {
         set_description(control, std::move(*description));
     }
@@ -64,19 +74,11 @@ void Presenter::show_now()
     deferring_ = false;
     const auto pending = std::exchange(pending_, {});
     for (const auto& [control, property] : pending) {
-        if (control != typing_into_ || property != PropertyName::Text) {
-            surface_.show_property(*control, property);
-        }
-        if (property == PropertyName::Enabled) {
-            show_selection();
-        }
+        show_look(*control, property);
     }
     surface_.paint_now();
     for (const auto& [control, property] : pending) {
-        if (auto description = presentation_.described(*control, property)) {
-            set_description(*control, std::move(*description));
-        }
-        announce(announcement(form_, *control, property, host_.decimal_separator()));
+        tell(*control, property);
     }
 }
 

@@ -78,6 +78,9 @@ public:
 private:
     void changed(const Control& control, PropertyName property);
     void apply(const Control& control, PropertyName property);
+    // What a change shows, then what is told of it (description, announcement).
+    void show_look(const Control& control, PropertyName property);
+    void tell(const Control& control, PropertyName property);
     void set_description(const Control& control, ControlDescriptionText description);
     void show_selection();
 
