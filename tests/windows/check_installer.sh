@@ -31,6 +31,7 @@ key_absent() { ! wine reg query "$1" >/dev/null 2>&1; }
 settle() { timeout 120 "$wineserver" -w || fail "a Windows program did not end"; }
 
 # The per-user installer.
+wine reg query 'HKCU\Environment' >/dev/null 2>&1 || true # makes the prefix on first use
 home=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
 installed="$home/AppData/Local/Programs/TORVANEL"
 user_link="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/TORVANEL.lnk"
@@ -64,7 +65,7 @@ msi_entry() { # the key of each entry named TORVANEL that Windows Installer made
   wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r' |
     awk '/^HKEY/ { key = $0 } /^ +DisplayName +REG_SZ +TORVANEL$/ && key ~ /\{/ { print key }'
 }
-wine msiexec /i "$msi" /qn
+wine msiexec /i "$msi" /qn || echo "msiexec ended with $? (the checks below say what it left)"
 settle
 check "the MSI installs into Program Files" test -f "$program_files/torvanel.exe"
 # For all users on Windows; Wine's Windows Installer puts it in the user's menu.
@@ -74,11 +75,11 @@ check "listed once, with its version" has "$(entry_of "$(msi_entry)")" "DisplayV
 newer="$scratch/newer.msi"
 (cd "$root" && wixl -a x64 -D Version=99.0 -D "ProductCode=$(cat /proc/sys/kernel/random/uuid)" -D "Program=$(realpath --relative-to="$root" "$build/src/app/torvanel.exe")" \
   -D Icon=data/torvanel.ico -o "$newer" cmake/windows/torvanel.wxs)
-wine msiexec /i "$(windows_path "$newer")" /qn
+wine msiexec /i "$(windows_path "$newer")" /qn || echo "msiexec ended with $? (the checks below say what it left)"
 settle
 check "a newer package replaces it: one entry, the newer version" \
   test "$(msi_entry | wc -l)" -eq 1 -a -n "$(entry_of "$(msi_entry)" | grep -x 'DisplayVersion REG_SZ 99.0')"
-wine msiexec /x "$(windows_path "$newer")" /qn
+wine msiexec /x "$(windows_path "$newer")" /qn || echo "msiexec ended with $? (the checks below say what it left)"
 settle
 check "msiexec /x leaves nothing" absent "$program_files" "$common_link" "$user_link"
 check "nor an entry in the list of programs" test -z "$(msi_entry)"
