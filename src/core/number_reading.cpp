@@ -1,5 +1,7 @@
-// Reading a number: the grammar check, then std::from_chars on a normalised copy.
+// Reading a number: the grammar check, then read_double on a normalised copy.
 #include "core/number_reading.hpp"
+
+#include "core/float_text.hpp"
 
 #include <array>
 #include <charconv>
@@ -117,10 +119,10 @@ bool looks_like_a_unit(std::string_view text)
     return true;
 }
 
-// What the grammar found, normalised into what std::from_chars reads: no '+', '.'
+// What the grammar found, normalised into what read_double reads: no '+', '.'
 // as separator, the prefix folded into the exponent. Also the decimal position of
 // the leading non-zero digit, which tells an overflow from an underflow when
-// from_chars reports a range error.
+// read_double reports a range error.
 struct Scan {
     bool ok = false;
     std::string normalised;
@@ -291,9 +293,9 @@ NumberReading number_from_text(std::string_view text, char decimal_separator, Un
     double value = 0;
     const char* first = scanned.normalised.data();
     const char* last = first + scanned.normalised.size();
-    const auto [end, error] = std::from_chars(first, last, value);
+    const auto [end, error] = read_double(first, last, value);
     if (error == std::errc::result_out_of_range) {
-        // from_chars reports both ends of the range; only the large end is an error.
+        // Both ends of the range are reported of the range; only the large end is an error.
         if (scanned.has_nonzero_digit && scanned.leading_digit_exponent < 0) {
             return {scanned.normalised.front() == '-' ? -0.0 : 0.0, NumberProblem::None, scanned.unit, true};
         }

@@ -1,5 +1,7 @@
 #include "core/number_writing.hpp"
 
+#include "core/float_text.hpp"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -16,7 +18,7 @@ struct Digits {
     int exponent = 0;
 };
 
-// [-]d.ddde±x as std::to_chars writes it, into its parts.
+// [-]d.ddde±x as write_scientific writes it, into its parts.
 Digits digits_of_scientific(std::string_view scientific)
 {
     Digits result;
@@ -40,7 +42,7 @@ Digits digits_of_scientific(std::string_view scientific)
 Digits shortest_digits(double value)
 {
     char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    const auto [end, error] = write_shortest(buffer, buffer + sizeof buffer, value);
     (void)error; // 32 characters hold the 17 digits, sign, point and exponent
     return digits_of_scientific(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
@@ -50,7 +52,7 @@ Digits rounded_digits(double value, int significant_digits)
     const int digits = std::clamp(std::min(significant_digits, significant_digits_held(value)), 1, kShownDigits);
     char buffer[32];
     const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
+        write_scientific(buffer, buffer + sizeof buffer, value, digits - 1);
     (void)error; // 32 characters always hold d.dddddddddddddde±XXX
     return digits_of_scientific(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }

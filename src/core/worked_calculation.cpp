@@ -1,5 +1,6 @@
 #include "core/worked_calculation.hpp"
 
+#include "core/float_text.hpp"
 #include "core/number_reading.hpp"
 #include "core/number_writing.hpp"
 #include "core/spoken_words.hpp"
@@ -66,13 +67,16 @@ namespace {
 // read from its decimal form, so it is the nearest double and no power of ten rounds.
 std::string standard_value_text(double standard, int exponent, char decimal_separator)
 {
-    char decimal[32];
-    char* end = std::to_chars(decimal, decimal + 8, standard).ptr;
-    *end++ = 'e';
-    end = std::to_chars(end, decimal + sizeof decimal, exponent).ptr;
+    // The standard value's shortest digits with the exponent moved by `exponent`.
+    char decimal[48];
+    char* end = write_shortest(decimal, decimal + 24, standard).ptr;
+    char* e = std::find(decimal, end, 'e');
+    int own_exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, own_exponent);
+    end = std::to_chars(e + 1, decimal + sizeof decimal, own_exponent + exponent).ptr;
     double value = 0;
     // Beyond the largest double (near the top of the range the value above does not exist).
-    if (std::from_chars(decimal, end, value).ec == std::errc::result_out_of_range && exponent > 0) {
+    if (read_double(decimal, end, value).ec == std::errc::result_out_of_range && exponent > 0) {
         return std::string(kOutOfRangeWords);
     }
     return engineering_text(value, decimal_separator, Unit::Ohm);
@@ -105,7 +109,7 @@ std::pair<double, int> decimal_mantissa_and_exponent(double value)
     const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size() - 1);
     const std::string mantissa_text = digits.substr(first, 1) + "." + digits.substr(first + 1) + "0";
     double mantissa = 1;
-    std::from_chars(mantissa_text.data(), mantissa_text.data() + mantissa_text.size(), mantissa);
+    read_double(mantissa_text.data(), mantissa_text.data() + mantissa_text.size(), mantissa);
     return {mantissa, exponent + whole_digits - static_cast<int>(first) - 1};
 }
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -23,18 +23,26 @@ double rounded_to_15_digits(double x)
     return std::strtod(buffer, nullptr);
 }
 
+// std::bit_cast, which the WebAssembly build's libc++ lacks.
+double from_bits(std::uint64_t bits)
+{
+    double x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+
 double random_finite_double(std::mt19937_64& random)
 {
     switch (random() % 4) {
     case 0: { // any bit pattern: all magnitudes, subnormals included
         double x;
         do {
-            x = std::bit_cast<double>(random());
+            x = from_bits(random());
         } while (!std::isfinite(x));
         return x;
     }
     case 1: // subnormals
-        return std::bit_cast<double>(random() & 0x800FFFFFFFFFFFFFull);
+        return from_bits(random() & 0x800FFFFFFFFFFFFFull);
     case 2: { // everyday values
         std::uniform_real_distribution<double> everyday(-1e6, 1e6);
         return everyday(random);
