@@ -1,0 +1,261 @@
+// The web view: builds the controls from the core's window description, hands every
+// click, key, paste and edit to the core by control name, and does what the core tells
+// it. What is shown, said and where the focus goes is decided in the core.
+import createCalculatorModule from './torvanel.js';
+
+const root = document.getElementById('calculator');
+const announcement = document.getElementById('announcement');
+const menu = document.getElementById('menu');
+const message = document.getElementById('message');
+const controls = new Map(); // name -> element
+let calculator = null;
+let clipboardEvent = null; // a copy or cut event being answered: the text goes into it
+
+// The decimal separator of the browser's language.
+function decimalSeparator() {
+  const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
+  return parts.find((part) => part.type === 'decimal')?.value === ',' ? ',' : '.';
+}
+
+const measuring = document.createElement('canvas').getContext('2d');
+
+// What the core tells the page to do.
+const page = {
+  boxLength: (name) => controls.get(name).value.length,
+  boxText: (name) => controls.get(name).value,
+  display(name, text) {
+    const box = controls.get(name);
+    box.value = text;
+    box.setSelectionRange(text.length, text.length);
+  },
+  caretAfter(name, start) {
+    controls.get(name).setSelectionRange(start.length, start.length);
+  },
+  withSelectionReplaced(name, inserted) {
+    const box = controls.get(name);
+    return box.value.slice(0, box.selectionStart) + inserted + box.value.slice(box.selectionEnd);
+  },
+  hasSelection: (name) => controls.get(name).selectionStart !== controls.get(name).selectionEnd,
+  copy(text) {
+    if (clipboardEvent) {
+      clipboardEvent.clipboardData.setData('text/plain', text);
+      clipboardEvent.preventDefault();
+    } else {
+      navigator.clipboard?.writeText(text).catch(() => {});
+    }
+  },
+  show(name, look) {
+    const element = controls.get(name);
+    if ('enabled' in look) element.disabled = !look.enabled;
+    if ('visible' in look) element.hidden = !look.visible;
+    element.style.backgroundColor = look.background ?? '';
+    if ('caption' in look) element.firstChild.textContent = look.caption;
+    if (look.font) element.style.font = look.font;
+    if ('caption' in look && element.classList.contains('result')) {
+      element.firstChild.dataset.unit = look.caption === '' ? '' : element.dataset.unit;
+    }
+  },
+  choose(name, chosen) {
+    controls.get(name).setAttribute('aria-checked', String(chosen));
+  },
+  describe(name, node) {
+    const element = controls.get(name);
+    if (node.name !== '') element.setAttribute('aria-label', node.name);
+    element.setAttribute('aria-description', node.description);
+    if (node.tooltip === '') element.removeAttribute('title');
+    else element.title = node.tooltip;
+  },
+  announce(words) {
+    // Emptied first, so the same words said again are a change too.
+    announcement.textContent = '';
+    requestAnimationFrame(() => { announcement.textContent = words; });
+  },
+  message(title, text) {
+    document.getElementById('message-title').textContent = title;
+    document.getElementById('message-text').textContent = text;
+    if (!message.open) message.showModal();
+    document.getElementById('message-ok').focus();
+  },
+  end() {
+    window.close();
+    // A page the user opened stays open: the calculator gives way to a line that says so.
+    root.hidden = true;
+    document.getElementById('ended').hidden = false;
+  },
+  measure(font, text) {
+    measuring.font = font;
+    return Math.ceil(measuring.measureText(text).width);
+  },
+};
+
+function build(description) {
+  document.title = description.title;
+  root.style.width = `${description.width}px`;
+  root.style.height = `${description.height}px`;
+  root.style.backgroundColor = description.background;
+  const choosers = document.createElement('div');
+  choosers.setAttribute('role', 'radiogroup');
+  for (const control of description.controls) {
+    let element;
+    if (control.kind === 'button') {
+      element = document.createElement('button');
+      element.type = 'button';
+      element.textContent = control.text;
+      if (control.chooser) {
+        element.setAttribute('role', 'radio');
+        element.setAttribute('aria-checked', 'false');
+      }
+      element.addEventListener('click', () => calculator.click(control.name));
+    } else if (control.kind === 'textbox') {
+      element = document.createElement(control.multiLine ? 'textarea' : 'input');
+      element.spellcheck = false;
+      element.autocomplete = 'off';
+      wireBox(element, control.name);
+    } else {
+      element = document.createElement('div');
+      element.className = 'label';
+      element.classList.toggle('centred', control.centred);
+      element.classList.toggle('border', control.border);
+      const shown = element.appendChild(document.createElement('span'));
+      if (control.result) {
+        // One object for a screen reader: its name says the figure and unit shown.
+        element.classList.add('result');
+        element.setAttribute('role', 'note');
+        element.dataset.unit = control.unit;
+        shown.setAttribute('aria-hidden', 'true');
+        element.addEventListener('contextmenu', (event) => {
+          event.preventDefault();
+          openResultMenu(control.name, event.clientX, event.clientY);
+        });
+      }
+    }
+    element.id = control.name;
+    Object.assign(element.style, {
+      left: `${control.left}px`, top: `${control.top}px`, width: `${control.width}px`,
+      height: `${control.height}px`, font: control.font, color: control.colour ?? '',
+    });
+    element.addEventListener('focus', () => calculator.focused(control.name));
+    (control.chooser ? choosers : root).appendChild(element);
+    controls.set(control.name, element);
+  }
+  root.appendChild(choosers);
+  // The help box lies above the boxes it covers.
+  root.appendChild(controls.get('TESTO'));
+}
+
+function wireBox(box, name) {
+  box.addEventListener('input', () => calculator.edited(name));
+  box.addEventListener('paste', (event) => {
+    if (calculator.boxCommand(name, 'paste', event.clipboardData.getData('text/plain'))) event.preventDefault();
+  });
+  for (const command of ['copy', 'cut']) {
+    box.addEventListener(command, (event) => {
+      clipboardEvent = event;
+      try {
+        if (calculator.boxCommand(name, command, '')) event.preventDefault();
+      } finally {
+        clipboardEvent = null;
+      }
+    });
+  }
+  // Undo and redo from the browser's own menu go through the box's history too.
+  box.addEventListener('beforeinput', (event) => {
+    const command = { historyUndo: 'undo', historyRedo: 'redo', deleteContentBackward: null }[event.inputType];
+    if (command && calculator.boxCommand(name, command, '')) event.preventDefault();
+  });
+}
+
+const kLetter = /^Key([A-Z])$/;
+
+function onKey(event) {
+  if (message.open || !menu.hidden || event.isComposing) return;
+  const focused = event.target instanceof Element && controls.has(event.target.id) ? event.target.id : '';
+  const letter = (event.ctrlKey || event.altKey) && kLetter.exec(event.code);
+  const typed = !event.ctrlKey && !event.altKey && [...event.key].length === 1 ? event.key : '';
+  const answer = calculator.key(focused, letter ? letter[1] : event.key, typed, event.ctrlKey, event.shiftKey,
+    event.altKey, event.code === 'NumpadDecimal');
+  if (!answer.taken) return;
+  event.preventDefault();
+  if (answer.insert !== undefined) {
+    event.target.setRangeText(answer.insert, event.target.selectionStart, event.target.selectionEnd, 'end');
+    calculator.edited(focused);
+  }
+  if (answer.focus) {
+    const next = controls.get(answer.focus);
+    next.focus();
+    if (next.select) next.select();
+  }
+  if (answer.menu) {
+    const place = controls.get(answer.menu).getBoundingClientRect();
+    openResultMenu(answer.menu, place.left, place.bottom);
+  }
+}
+
+// A result's menu: its entries from the core, the keyboard's arrows, Enter and Escape.
+function openResultMenu(name, x, y) {
+  const returnTo = document.activeElement;
+  menu.replaceChildren();
+  calculator.resultMenu(name).forEach((entry, index) => {
+    const item = menu.appendChild(document.createElement('button'));
+    item.type = 'button';
+    item.setAttribute('role', 'menuitem');
+    item.tabIndex = -1;
+    item.textContent = entry.words;
+    if (!entry.enabled) item.setAttribute('aria-disabled', 'true');
+    item.addEventListener('click', () => {
+      if (!entry.enabled) return;
+      close();
+      calculator.resultMenuChosen(name, index);
+    });
+  });
+  const items = [...menu.children];
+  const close = () => {
+    menu.hidden = true;
+    document.removeEventListener('pointerdown', outside, true);
+    returnTo?.focus();
+  };
+  const outside = (event) => { if (!menu.contains(event.target)) close(); };
+  menu.onkeydown = (event) => {
+    const at = items.indexOf(document.activeElement);
+    const moves = { ArrowDown: 1, ArrowUp: items.length - 1 };
+    if (event.key in moves) items[(at + moves[event.key]) % items.length].focus();
+    else if (event.key === 'Escape' || event.key === 'Tab') close();
+    else if (event.key === 'Enter' || event.key === ' ') items[at]?.click();
+    else return;
+    event.preventDefault();
+  };
+  Object.assign(menu.style, { left: `${x}px`, top: `${y}px` });
+  menu.hidden = false;
+  document.addEventListener('pointerdown', outside, true);
+  items[0].focus();
+}
+
+function restoreFocus() {
+  controls.get(calculator.focusToRestore())?.focus();
+}
+
+// The whole window on a narrower screen, keeping its layout.
+function fit(description) {
+  const scale = Math.min(1, document.documentElement.clientWidth / description.width);
+  root.style.transform = scale < 1 ? `scale(${scale})` : '';
+  document.body.style.height = `${description.height * scale}px`;
+}
+
+async function main() {
+  const module = await createCalculatorModule();
+  const description = module.Calculator.window();
+  build(description);
+  fit(description);
+  addEventListener('resize', () => fit(description));
+  calculator = new module.Calculator(page, decimalSeparator());
+  calculator.start();
+  document.addEventListener('keydown', onKey, true);
+  document.getElementById('message-ok').addEventListener('click', () => message.close());
+  message.addEventListener('close', restoreFocus);
+  addEventListener('focus', () => { if (document.activeElement === document.body) restoreFocus(); });
+  restoreFocus();
+  document.documentElement.dataset.ready = '';
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js').catch(() => {});
+}
+
+main();

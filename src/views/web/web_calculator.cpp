@@ -1,0 +1,332 @@
+#include "views/web/web_calculator.hpp"
+
+#include "core/caption_fitting.hpp"
+#include "core/keys.hpp"
+#include "core/unit.hpp"
+#include "core/window_description.hpp"
+
+#include <array>
+#include <cstdio>
+#include <utility>
+
+using emscripten::val;
+
+namespace torvanel::web {
+namespace {
+
+double pixels(int twips)
+{
+    return static_cast<double>(twips) / kTwipsPerPixel;
+}
+
+// #rrggbb, or null for the platform's usual colour.
+val css_colour(const std::optional<Colour>& colour)
+{
+    if (!colour) {
+        return val::null();
+    }
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour->red(), colour->green(), colour->blue());
+    return val(std::string(text));
+}
+
+std::string css_font(const FontDescription& font, double points)
+{
+    char size[32];
+    std::snprintf(size, sizeof size, " %.2fpt ", points);
+    return std::to_string(font.weight) + size + "\"" + std::string(font.family) + "\", sans-serif";
+}
+
+const char* role_name(AccessibleRole role)
+{
+    switch (role) {
+    case AccessibleRole::PushButton:
+        return "button";
+    case AccessibleRole::RadioButton:
+        return "radio";
+    case AccessibleRole::EditableText:
+        return "textbox";
+    case AccessibleRole::StaticText:
+        break;
+    }
+    return "text";
+}
+
+} // namespace
+
+// A text box's side of the held-text rule: the page's input element through the page.
+class WebCalculator::Box final : public TextEditor {
+public:
+    Box(val& page, std::string name, std::function<void()> user_edited, std::function<void()> copy_without_selection)
+        : page_(page), name_(std::move(name)), held_(*this, std::move(user_edited), std::move(copy_without_selection))
+    {
+    }
+    HeldText& held() noexcept { return held_; }
+
+    std::size_t shown_length() const override { return page_.call<std::size_t>("boxLength", name_); }
+    std::string shown_text() const override { return page_.call<std::string>("boxText", name_); }
+    void display(const std::string& text) override { page_.call<void>("display", name_, text); }
+    void place_caret_after(std::string_view start) override
+    {
+        page_.call<void>("caretAfter", name_, std::string(start));
+    }
+    std::string with_selection_replaced(std::string_view inserted) const override
+    {
+        return page_.call<std::string>("withSelectionReplaced", name_, std::string(inserted));
+    }
+    bool has_selection() const override { return page_.call<bool>("hasSelection", name_); }
+    void copy_to_clipboard(const std::string& text) override { page_.call<void>("copy", text); }
+
+private:
+    val& page_;
+    std::string name_;
+    HeldText held_;
+};
+
+WebCalculator::WebCalculator(ProgramHandlers handlers, val page, char decimal_separator)
+    : page_(std::move(page)),
+      host_(form_, handlers, *this, decimal_separator, [this] { page_.call<void>("end"); }),
+      presenter_(form_, host_, *this)
+{
+    for (Control* each : form_.controls()) {
+        if (auto* box = dynamic_cast<TextBox*>(each)) {
+            boxes_[box] = std::make_unique<Box>(
+                page_, std::string(box->name()), [this, box] { presenter_.typed(*box); },
+                [this] { presenter_.copy_result(); });
+        }
+    }
+}
+
+WebCalculator::~WebCalculator() = default;
+
+val WebCalculator::window()
+{
+    const WindowDescription& description = calculator_window_description();
+    val window = val::object();
+    window.set("title", std::string(description.title));
+    window.set("background", css_colour(description.background));
+    window.set("width", pixels(description.client_width_twips));
+    window.set("height", pixels(description.client_height_twips));
+    val controls = val::array();
+    for (const ControlDescription& control : description.controls) {
+        val each = val::object();
+        each.set("name", std::string(control.name));
+        static constexpr std::array kKinds{"button", "textbox", "label"};
+        each.set("kind", kKinds[static_cast<std::size_t>(control.kind)]);
+        each.set("chooser", control.kind == ControlKind::Button && control.unit != Unit::None);
+        each.set("result", control.kind == ControlKind::Label && control.unit != Unit::None);
+        each.set("unit", std::string(unit_symbol(control.unit)));
+        each.set("text", std::string(control.caption_or_text));
+        each.set("left", pixels(control.geometry.left));
+        each.set("top", pixels(control.geometry.top));
+        each.set("width", pixels(control.geometry.width));
+        each.set("height", pixels(control.geometry.height));
+        each.set("colour", css_colour(control.text_colour));
+        each.set("font", css_font(control.font, control.font.point_size));
+        each.set("centred", control.alignment == CaptionAlignment::Centre);
+        each.set("border", control.border);
+        each.set("multiLine", control.multi_line);
+        controls.call<void>("push", each);
+    }
+    window.set("controls", controls);
+    return window;
+}
+
+void WebCalculator::start()
+{
+    presenter_.show_all();
+    host_.raise_load();
+    started_ = true;
+}
+
+Control& WebCalculator::control(const std::string& name) const
+{
+    for (Control* each : form_.controls()) {
+        if (each->name() == name) {
+            return *each;
+        }
+    }
+    throw std::out_of_range("no control " + name);
+}
+
+void WebCalculator::click(const std::string& name)
+{
+    if (const auto* button = dynamic_cast<const Button*>(&control(name))) {
+        presenter_.click(*button);
+    }
+}
+
+val WebCalculator::key(const std::string& name, const std::string& key_name, const std::string& typed, bool ctrl,
+                       bool shift, bool alt, bool keypad_decimal)
+{
+    static constexpr std::pair<const char*, KeyName> kNames[] = {
+        {"Tab", KeyName::Tab},           {"ContextMenu", KeyName::Menu}, {"F10", KeyName::F10},
+        {"Insert", KeyName::Insert},     {"Backspace", KeyName::Backspace}, {"Delete", KeyName::Delete}};
+    KeyPress key{KeyName::Other, 0, typed, keypad_decimal, ctrl, shift, alt};
+    for (const auto& [each, named] : kNames) {
+        key.key = key_name == each ? named : key.key;
+    }
+    if (key_name.size() == 1 && key_name[0] >= 'A' && key_name[0] <= 'Z') {
+        key.key = KeyName::Letter;
+        key.letter = key_name[0];
+    }
+    Control* focused = name.empty() ? nullptr : &control(name);
+    auto* box = dynamic_cast<TextBox*>(focused);
+    const Presentation& presentation = presenter_.presentation();
+    val answer = val::object();
+    answer.set("taken", false);
+    switch (window_command(key, box != nullptr, presentation.latest_result_label() != nullptr)) {
+    case WindowCommand::NextControl:
+    case WindowCommand::PreviousControl:
+        answer.set("taken", true);
+        answer.set("focus", std::string(presentation.next_in_tab_order(focused, key.shift).name()));
+        return answer;
+    case WindowCommand::CopyResult:
+        presenter_.copy_result();
+        answer.set("taken", true);
+        return answer;
+    case WindowCommand::OpenResultMenu:
+        answer.set("taken", true);
+        answer.set("menu", std::string(presentation.latest_result_label()->name()));
+        return answer;
+    case WindowCommand::OpenFocusedMenu:
+    case WindowCommand::None:
+        break;
+    }
+    const auto command = box != nullptr ? torvanel::box_command(key) : std::nullopt;
+    if (!command || *command == BoxCommand::Paste) {
+        return answer; // the page's paste event brings the clipboard's text
+    }
+    const std::string text = *command == BoxCommand::Type ? typed_text(key, host_.decimal_separator()) : "";
+    if (boxes_.at(box)->held().command(*command, text)) {
+        answer.set("taken", true);
+    } else if (*command == BoxCommand::Type && text != typed) {
+        answer.set("taken", true);
+        answer.set("insert", text);
+    }
+    return answer;
+}
+
+bool WebCalculator::box_command(const std::string& name, const std::string& command, const std::string& text)
+{
+    static constexpr std::pair<const char*, BoxCommand> kCommands[] = {
+        {"paste", BoxCommand::Paste}, {"undo", BoxCommand::Undo}, {"redo", BoxCommand::Redo},
+        {"cut", BoxCommand::Cut},     {"erase", BoxCommand::Erase}, {"copy", BoxCommand::Copy}};
+    auto* box = dynamic_cast<TextBox*>(&control(name));
+    for (const auto& [each, named] : kCommands) {
+        if (box != nullptr && command == each) {
+            return boxes_.at(box)->held().command(named, text);
+        }
+    }
+    return false;
+}
+
+void WebCalculator::edited(const std::string& name)
+{
+    if (auto* box = dynamic_cast<TextBox*>(&control(name))) {
+        boxes_.at(box)->held().edited();
+    }
+}
+
+void WebCalculator::focused(const std::string& name)
+{
+    presenter_.presentation().focus_moved_to(control(name));
+}
+
+std::string WebCalculator::focus_to_restore() const
+{
+    return std::string(presenter_.presentation().focus_to_restore().name());
+}
+
+val WebCalculator::result_menu(const std::string& name) const
+{
+    val entries = val::array();
+    for (const auto& entry : presenter_.presentation().result_menu(control(name))) {
+        val each = val::object();
+        each.set("words", std::string(entry.words));
+        each.set("enabled", entry.copies.has_value());
+        entries.call<void>("push", each);
+    }
+    return entries;
+}
+
+void WebCalculator::result_menu_chosen(const std::string& name, int entry)
+{
+    const auto entries = presenter_.presentation().result_menu(control(name));
+    if (entry >= 0 && static_cast<std::size_t>(entry) < entries.size()) {
+        presenter_.menu_chosen(entries[static_cast<std::size_t>(entry)]);
+    }
+}
+
+double WebCalculator::caption_points(const Label& label) const
+{
+    const ControlDescription& description = label.description();
+    const int inner_width = description.geometry.width / kTwipsPerPixel - (description.border ? 2 : 0);
+    return fitted_point_size(description, label.Caption.get(), inner_width, [&](double points, std::string_view text) {
+        return page_.call<int>("measure", css_font(description.font, points), std::string(text));
+    });
+}
+
+void WebCalculator::show_property(const Control& shown, PropertyName property)
+{
+    const std::string name(shown.name());
+    if (const auto* box = dynamic_cast<const TextBox*>(&shown)) {
+        if (property == PropertyName::Text) {
+            boxes_.at(box)->held().show_text(box->Text.get());
+            return;
+        }
+        val look = val::object();
+        look.set("enabled", box->Enabled.get());
+        look.set("visible", box->Visible.get());
+        look.set("background", css_colour(box->Background.get()));
+        page_.call<void>("show", name, look);
+    } else if (const auto* label = dynamic_cast<const Label*>(&shown)) {
+        val look = val::object();
+        look.set("caption", label->Caption.get());
+        look.set("background", css_colour(label->Background.get()));
+        if (shown.description().unit != Unit::None && property == PropertyName::Caption) {
+            look.set("font", css_font(shown.description().font, caption_points(*label)));
+        }
+        page_.call<void>("show", name, look);
+    }
+}
+
+void WebCalculator::show_chosen(const Control& button, bool chosen)
+{
+    page_.call<void>("choose", std::string(button.name()), chosen);
+}
+
+void WebCalculator::describe(const Control& described)
+{
+    const AccessibleNode node = presenter_.node(described);
+    val told = val::object();
+    told.set("role", role_name(node.role));
+    told.set("name", node.name);
+    told.set("description", node.description);
+    told.set("tooltip", node.tooltip);
+    page_.call<void>("describe", std::string(described.name()), told);
+}
+
+void WebCalculator::announce(const std::string& words)
+{
+    page_.call<void>("announce", words);
+}
+
+void WebCalculator::copy_to_clipboard(const std::string& text)
+{
+    page_.call<void>("copy", text);
+}
+
+std::string WebCalculator::shown_text(const TextBox& box) const
+{
+    return boxes_.at(&box)->held().full_text();
+}
+
+void WebCalculator::report(const HostError& error)
+{
+    // The page's message is not modal to the program: what changed shows first.
+    presenter_.show_now();
+    page_.call<void>("message", std::string(calculator_window_description().name), std::string(error.what()));
+}
+
+} // namespace torvanel::web
