@@ -17,6 +17,9 @@ from gi.repository import GLib
 
 from orca_check import Failure, Session, wait_until
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "parity"))
+from conformance_table import matches, scenarios  # noqa: E402
+
 # How a user finds each control: by its role and name (a result's name goes on with its value).
 CONTROLS = {name: ("push button", name) for name in ("CALCOLO", "HELP", "exithelp")}
 CONTROLS.update({name: ("radio button", name) for name in ("VOLT", "OHM", "AMPERE")})
@@ -29,28 +32,6 @@ KEYS = {"undo": "ctrl+z", "redo": "ctrl+y", "copy": "ctrl+c", "erase": "BackSpac
 # label is named with the figure and its unit, which the name looks check).
 UNREAD = ("clipboard", "tooltip-starts", "caption")
 READ = ("text", "shown-ends", "chosen", "name", "role", "description-starts", "focus", "announced")
-
-
-def unescaped(text):
-    return text.replace("\\n", "\n").replace("\\u00a0", "\u00a0")
-
-
-def scenarios(path):
-    """The table's scenarios: (name, [(act, control, text, look, looked_at, expected)])."""
-    table = []
-    for line in open(path, encoding="utf-8"):
-        line = line.rstrip("\n")
-        if not line or line.startswith("#"):
-            continue
-        if line.startswith("scenario "):
-            table.append((line[len("scenario "):], []))
-            continue
-        act_part, _, look_part = line.partition(" | ")
-        act, control, text = (act_part.split() + ["", ""])[:3]
-        look_words, _, expected = look_part.partition(" =")
-        look, looked_at = (look_words.split() + ["", ""])[:2]
-        table[-1][1].append((act, control, text, look, looked_at, unescaped(expected[1:])))
-    return table
 
 
 class Program:
@@ -141,14 +122,6 @@ class Program:
         pyatspi.Registry.deregisterEventListener(self.heard, "object:state-changed:showing")
         self.process.terminate()
         self.process.wait(timeout=10)
-
-
-def matches(look, seen, expected):
-    if look in ("shown-ends",):
-        return seen.endswith(expected)
-    if look == "description-starts":
-        return seen.startswith(expected)
-    return expected in seen if look == "announced" else seen == expected
 
 
 def play(session, name, steps):

@@ -1,0 +1,233 @@
+#!/usr/bin/python3
+"""The web view in Debian's headless Chromium, driven through ChromeDriver with real
+input events: the conformance table read through Chromium's accessibility tree, the page
+under its Content-Security-Policy, and a reload with no network once visited.
+
+usage: web_check.py SITE_DIR TABLE
+"""
+
+import os
+import socket
+import subprocess
+import sys
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "parity"))
+from conformance_table import expanded, matches, scenarios  # noqa: E402
+
+SERVER = os.path.join(HERE, "..", "..", "scripts", "serve_site.py")
+ROLES = {"button": "push button", "radio": "radio button", "textbox": "text", "note": "label"}
+# Ctrl with a letter, and the editing command the browser runs unless the page takes the key.
+SHORTCUTS = {"undo": ("z", "undo"), "redo": ("y", "redo"), "copy": ("c", "copy"), "paste": ("v", "paste")}
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_until(what, condition, limit=20):
+    end = time.monotonic() + limit
+    while time.monotonic() < end:
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.02)
+    raise Failure(f"gave up after {limit} s waiting for {what}")
+
+
+def free_port():
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+class Server:
+    def __init__(self, site):
+        self.port = free_port()
+        self.url = f"http://127.0.0.1:{self.port}/"
+        self.process = subprocess.Popen([sys.executable, SERVER, site, str(self.port)], stdout=subprocess.PIPE,
+                                        stderr=subprocess.DEVNULL)
+        self.process.stdout.readline()  # listening
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            self.process.wait(timeout=10)
+
+
+class Page:
+    """The calculator in one Chromium, read as assistive technology reads it."""
+
+    def __init__(self, url):
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for argument in ("--headless=new", "--no-sandbox", "--lang=it-IT", "--window-size=800,600",
+                         "--disable-gpu", "--force-renderer-accessibility"):
+            options.add_argument(argument)
+        options.add_experimental_option("prefs", {"intl.accept_languages": "it-IT,it"})
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.url = url
+        self.cdp("Browser.grantPermissions", origin=url.rstrip("/"),
+                 permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
+        self.cdp("Accessibility.enable")
+
+    def cdp(self, command, **parameters):
+        return self.driver.execute_cdp_cmd(command, parameters)
+
+    def open(self):
+        self.driver.get(self.url)
+        wait_until("the page ready", lambda: self.driver.execute_script(
+            "return document.documentElement.dataset.ready !== undefined"))
+
+    def node(self, control):
+        """The control's node in Chromium's accessibility tree."""
+        document = self.cdp("DOM.getDocument", depth=0)["root"]["nodeId"]
+        found = self.cdp("DOM.querySelector", nodeId=document, selector=f"#{control}")["nodeId"]
+        return self.cdp("Accessibility.getPartialAXTree", nodeId=found, fetchRelatives=False)["nodes"][0]
+
+    def focused(self):
+        for node in self.cdp("Accessibility.getFullAXTree")["nodes"]:
+            states = {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
+            if states.get("focused") and "backendDOMNodeId" in node:
+                described = self.cdp("DOM.describeNode", backendNodeId=node["backendDOMNodeId"])["node"]
+                attributes = described.get("attributes", [])
+                control = dict(zip(attributes[::2], attributes[1::2])).get("id")
+                if control:  # the page's own node is focused too
+                    return control
+        return ""
+
+    def clipboard(self):
+        return self.driver.execute_async_script(
+            "navigator.clipboard.readText().then(arguments[0], () => arguments[0](''))")
+
+    def shortcut(self, letter, command):
+        """Ctrl and a letter as the keyboard sends it; ChromeDriver's own keys type the
+        letter and never run the browser's clipboard commands."""
+        key = dict(modifiers=2, key=letter, code=f"Key{letter.upper()}", windowsVirtualKeyCode=ord(letter.upper()))
+        self.cdp("Input.dispatchKeyEvent", type="rawKeyDown", commands=[command], **key)
+        self.cdp("Input.dispatchKeyEvent", type="keyUp", **key)
+
+    def element(self, control):
+        return self.driver.find_element(By.ID, control)
+
+    def act(self, act, control, text):
+        chain = ActionChains(self.driver)
+        if act == "paste":
+            self.driver.execute_async_script(
+                "navigator.clipboard.writeText(arguments[0]).then(arguments[1])", expanded(text))
+        if act in ("type", "erase") or act in SHORTCUTS:
+            chain.click(self.element(control)).perform()
+            wait_until(f"the focus on {control}", lambda: self.focused() == control)
+            ActionChains(self.driver).send_keys(Keys.END).perform()
+        if act == "type":
+            ActionChains(self.driver).send_keys(text).perform()
+        elif act == "erase":
+            ActionChains(self.driver).send_keys(Keys.BACKSPACE).perform()
+        elif act in SHORTCUTS:
+            self.shortcut(*SHORTCUTS[act])
+        elif act == "click":
+            chain.click(self.element(control)).perform()
+        elif act == "tab":
+            chain.send_keys(Keys.TAB).perform()
+
+    def look(self, look, control):
+        if look == "focus":
+            return self.focused()
+        if look == "clipboard":
+            return self.clipboard()
+        if look == "tooltip-starts":
+            return self.element(control).get_attribute("title") or ""
+        if look == "caption":
+            return self.element(control).text
+        if look == "announced":
+            return self.driver.execute_script("return document.getElementById('announcement').textContent")
+        node = self.node(control)
+        states = {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
+        if look == "role":
+            role = node["role"]["value"]
+            return ROLES.get(role, role) + (", checked" if states.get("checked") == "true" else "") + (
+                ", disabled" if states.get("disabled") else "")
+        if look == "chosen":
+            return "1" if states.get("checked") == "true" else "0"
+        if look in ("text", "shown-ends"):
+            return node.get("value", {}).get("value", "")
+        if look == "name":
+            return node.get("name", {}).get("value", "")
+        if look == "description-starts":
+            return node.get("description", {}).get("value", "")
+        raise Failure(f"unknown look {look!r}")
+
+    def console_errors(self):
+        return [entry["message"] for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
+
+    def stop(self):
+        self.driver.quit()
+
+
+def play(page, name, steps):
+    page.open()
+    checked = 0
+    for act, control, text, look, looked_at, expected in steps:
+        page.act(act, control, text)
+        # A box's whole text behind a summary is the core's: the shown summary is checked.
+        if not look or (look == "text" and "#" in expected):
+            continue
+        expected = expanded(expected)
+        try:
+            wait_until(f"{look} {looked_at}", lambda: matches(look, page.look(look, looked_at), expected), 10)
+        except Failure:
+            seen = page.look(look, looked_at)
+            raise Failure(f"{name}: after {act} {control}, {look} {looked_at} is "
+                          f"{seen[:80]!r}, not {expected[:80]!r}") from None
+        checked += 1
+    errors = page.console_errors()
+    if errors:
+        raise Failure(f"{name}: the console says {errors}")
+    print(f"{name}: {checked} looks through Chromium's accessibility tree")
+    return checked
+
+
+def offline_reload(page, server):
+    """Once visited, the page opens and computes with the server gone."""
+    page.open()
+    page.driver.execute_async_script(
+        "navigator.serviceWorker.ready.then(() => arguments[0]())")
+    wait_until("the service worker in control",
+               lambda: page.driver.execute_script("return navigator.serviceWorker.controller !== null"))
+    server.stop()
+    page.open()
+    page.act("type", "OhmInput", "4k7")
+    page.act("type", "AmpereInput", "2m")
+    page.act("click", "CALCOLO", "")
+    wait_until("a result offline", lambda: page.look("caption", "VoltOutput") == "9,4")
+    print("offline: the page reloaded and computed with no server")
+
+
+def main():
+    site, table = sys.argv[1:3]
+    server = Server(os.path.abspath(site))
+    page = None
+    try:
+        page = Page(server.url)
+        checked = sum(play(page, name, steps) for name, steps in scenarios(table))
+        offline_reload(page, server)
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        return 1
+    finally:
+        if page:
+            page.stop()
+        server.stop()
+    return 0 if checked else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
