@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages a command needs; only those missing.
-# usage: scripts/setup.sh run|test|windows [MORE_PACKAGES...]
+# usage: scripts/setup.sh run|test|windows|web [MORE_PACKAGES...]
 #   run      building and running the calculator
 #   test     that, plus everything the tests use
 #   windows  cross-building the Windows program and testing it under Wine
+#   web      building the page (WebAssembly) and testing it in headless Chromium
 set -euo pipefail
 
 run_packages=(
@@ -28,12 +29,18 @@ test_packages=(
 # The Windows program: the cross compiler, the installer and MSI makers, GoogleTest's
 # sources, and Wine with a private X server (and a window finder) to test it.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix nsis wixl googletest wine64 xvfb xdotool)
+# The page: emscripten (with its optimizer's node-acorn), fast_float for reading numbers
+# where its libc++ cannot, GoogleTest's sources, and Chromium with ChromeDriver and
+# Selenium to test it.
+web_packages=(cmake make emscripten node-acorn libfast-float-dev googletest python3 chromium chromium-driver
+              python3-selenium)
 
 case "${1:-}" in
   run) packages=("${run_packages[@]}") ;;
   test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
   windows) packages=("${windows_packages[@]}") ;;
-  *) echo "usage: $0 run|test|windows [MORE_PACKAGES...]" >&2; exit 2 ;;
+  web) packages=("${web_packages[@]}") ;;
+  *) echo "usage: $0 run|test|windows|web [MORE_PACKAGES...]" >&2; exit 2 ;;
 esac
 shift
 packages+=("$@")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the debug build (then its GUI tests again on a
 # Wayland compositor), the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# a short replay of the fuzzer, and the Windows program's tests under Wine.
+# a short replay of the fuzzer, the Windows program's tests under Wine, and the page's
+# tests under node and in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Build on every core of this machine unless the caller chose otherwise.
@@ -22,3 +23,5 @@ for preset in debug sanitizers fuzz; do
 done
 echo "=== Windows build, its tests under Wine ==="
 scripts/windows.sh test
+echo "=== Web build, its tests under node and in headless Chromium ==="
+scripts/web.sh test

@@ -195,6 +195,47 @@ def play(page, name, steps):
     return checked
 
 
+def user_ways(page):
+    """What the table does not cover and a person in a browser meets: a message as a
+    modal dialog, the result's menu from the keyboard, a narrow screen, FINE."""
+    page.open()
+    page.act("type", "AmpereInput", "2m")
+    page.act("type", "OhmInput", "4k7x")
+    page.act("click", "CALCOLO", "")
+    dialog = page.node("message")
+    if dialog["role"]["value"] != "alertdialog":
+        raise Failure(f"a message is not a dialog: {dialog['role']}")
+    wait_until("the message's OK focused", lambda: page.driver.execute_script(
+        "return document.activeElement.id === 'message-ok' && document.getElementById('message').open"))
+    said = page.driver.find_element(By.ID, "message-text").text
+    if "4k7x" not in said:
+        raise Failure(f"the message does not quote the text: {said!r}")
+    ActionChains(page.driver).send_keys(Keys.ENTER).perform()
+    wait_until("the focus back on CALCOLO", lambda: page.focused() == "CALCOLO")
+    if page.look("text", "OhmInput") != "4k7x":
+        raise Failure("the message lost what was typed")
+    # The menu key's twin, Shift+F10, opens the result's menu; Enter on its entry copies.
+    page.act("erase", "OhmInput", "")
+    page.act("click", "CALCOLO", "")
+    wait_until("a result", lambda: page.look("caption", "VoltOutput") == "9,4")
+    ActionChains(page.driver).key_down(Keys.SHIFT).send_keys(Keys.F10).key_up(Keys.SHIFT).perform()
+    wait_until("the menu's first entry focused", lambda: page.driver.execute_script(
+        "return document.activeElement.getAttribute('role') === 'menuitem'"))
+    ActionChains(page.driver).send_keys(Keys.ARROW_DOWN).send_keys(Keys.ENTER).perform()
+    wait_until("the result copied with its unit", lambda: page.clipboard() == "9,4 V")
+    wait_until("the focus back where it was", lambda: page.focused() == "CALCOLO")
+    # A phone's width: the whole window scaled down, its layout kept.
+    page.driver.set_window_size(400, 600)
+    wait_until("the window within the screen", lambda: page.driver.execute_script(
+        "const r = document.getElementById('calculator').getBoundingClientRect();"
+        "return r.right <= document.documentElement.clientWidth + 1 && r.width > 300"))
+    page.driver.set_window_size(800, 600)
+    page.act("click", "Fine", "")
+    wait_until("the ended line", lambda: page.driver.execute_script(
+        "return !document.getElementById('ended').hidden && document.getElementById('calculator').hidden"))
+    print("user ways: message dialog, result menu from the keyboard, narrow screen, FINE")
+
+
 def offline_reload(page, server):
     """Once visited, the page opens and computes with the server gone."""
     page.open()
@@ -218,6 +259,7 @@ def main():
     try:
         page = Page(server.url)
         checked = sum(play(page, name, steps) for name, steps in scenarios(table))
+        user_ways(page)
         offline_reload(page, server)
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
