@@ -242,12 +242,16 @@ function fit(description) {
 }
 
 async function main() {
-  const module = await createCalculatorModule();
+  const loading = createCalculatorModule();
+  // The browser's number formats take a while to load the first time: meanwhile the
+  // module arrives and compiles.
+  const separator = decimalSeparator();
+  const module = await loading;
   const description = module.Calculator.window();
   build(description);
   fit(description);
   addEventListener('resize', () => fit(description));
-  calculator = new module.Calculator(page, decimalSeparator());
+  calculator = new module.Calculator(page, separator);
   calculator.start();
   document.addEventListener('keydown', onKey, true);
   document.getElementById('message-ok').addEventListener('click', () => message.close());
@@ -255,6 +259,7 @@ async function main() {
   addEventListener('focus', () => { if (document.activeElement === document.body) restoreFocus(); });
   restoreFocus();
   document.documentElement.dataset.ready = '';
+  performance.mark('torvanel-ready'); // for the benchmark
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js').catch(() => {});
 }
 
