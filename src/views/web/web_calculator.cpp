@@ -84,8 +84,7 @@ private:
 };
 
 WebCalculator::WebCalculator(ProgramHandlers handlers, val page, char decimal_separator)
-    : page_(std::move(page)),
-      host_(form_, handlers, *this, decimal_separator, [this] { page_.call<void>("end"); }),
+    : page_(std::move(page)), host_(form_, handlers, *this, decimal_separator, [this] { page_.call<void>("end"); }),
       presenter_(form_, host_, *this)
 {
     for (Control* each : form_.controls()) {
@@ -160,8 +159,8 @@ val WebCalculator::key(const std::string& name, const std::string& key_name, con
                        bool shift, bool alt, bool keypad_decimal)
 {
     static constexpr std::pair<const char*, KeyName> kNames[] = {
-        {"Tab", KeyName::Tab},           {"ContextMenu", KeyName::Menu}, {"F10", KeyName::F10},
-        {"Insert", KeyName::Insert},     {"Backspace", KeyName::Backspace}, {"Delete", KeyName::Delete}};
+        {"Tab", KeyName::Tab},       {"ContextMenu", KeyName::Menu},    {"F10", KeyName::F10},
+        {"Insert", KeyName::Insert}, {"Backspace", KeyName::Backspace}, {"Delete", KeyName::Delete}};
     KeyPress key{KeyName::Other, 0, typed, keypad_decimal, ctrl, shift, alt};
     for (const auto& [each, named] : kNames) {
         key.key = key_name == each ? named : key.key;
@@ -210,7 +209,7 @@ val WebCalculator::key(const std::string& name, const std::string& key_name, con
 bool WebCalculator::box_command(const std::string& name, const std::string& command, const std::string& text)
 {
     static constexpr std::pair<const char*, BoxCommand> kCommands[] = {
-        {"paste", BoxCommand::Paste}, {"undo", BoxCommand::Undo}, {"redo", BoxCommand::Redo},
+        {"paste", BoxCommand::Paste}, {"undo", BoxCommand::Undo},   {"redo", BoxCommand::Redo},
         {"cut", BoxCommand::Cut},     {"erase", BoxCommand::Erase}, {"copy", BoxCommand::Copy}};
     auto* box = dynamic_cast<TextBox*>(&control(name));
     for (const auto& [each, named] : kCommands) {
