@@ -87,11 +87,22 @@ class Page:
         wait_until("the page ready", lambda: self.driver.execute_script(
             "return document.documentElement.dataset.ready !== undefined"))
 
-    def node(self, control):
-        """The control's node in Chromium's accessibility tree."""
+    def node(self, control, relatives=False):
+        """The control's node in Chromium's accessibility tree (with its relatives: its
+        ancestors, siblings and children after it)."""
         document = self.cdp("DOM.getDocument", depth=0)["root"]["nodeId"]
         found = self.cdp("DOM.querySelector", nodeId=document, selector=f"#{control}")["nodeId"]
-        return self.cdp("Accessibility.getPartialAXTree", nodeId=found, fetchRelatives=False)["nodes"][0]
+        nodes = self.cdp("Accessibility.getPartialAXTree", nodeId=found, fetchRelatives=relatives)["nodes"]
+        return nodes if relatives else nodes[0]
+
+    def live_region(self):
+        """What the page's polite live region holds, as a screen reader is told it."""
+        region, *relatives = self.node("announcement", True)
+        states = {p["name"]: p["value"].get("value") for p in region.get("properties", [])}
+        if states.get("live") != "polite":
+            raise Failure(f"the announcements are not a polite live region: {states}")
+        return "".join(node.get("name", {}).get("value", "") for node in relatives
+                       if node["nodeId"] in region.get("childIds", []))
 
     def focused(self):
         for node in self.cdp("Accessibility.getFullAXTree")["nodes"]:
@@ -148,7 +159,7 @@ class Page:
         if look == "caption":
             return self.element(control).text
         if look == "announced":
-            return self.driver.execute_script("return document.getElementById('announcement').textContent")
+            return self.live_region()
         node = self.node(control)
         states = {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
         if look == "role":
