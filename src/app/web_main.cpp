@@ -20,7 +20,6 @@ EMSCRIPTEN_BINDINGS(torvanel)
     using torvanel::web::WebCalculator;
     emscripten::class_<WebCalculator>("Calculator")
         .constructor(&make_calculator, emscripten::allow_raw_pointers())
-        .class_function("window", &WebCalculator::window)
         .function("start", &WebCalculator::start)
         .function("click", &WebCalculator::click)
         .function("key", &WebCalculator::key)

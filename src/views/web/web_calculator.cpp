@@ -5,7 +5,6 @@
 #include "core/unit.hpp"
 #include "core/window_description.hpp"
 
-#include <array>
 #include <cstdio>
 #include <utility>
 
@@ -13,11 +12,6 @@ using emscripten::val;
 
 namespace torvanel::web {
 namespace {
-
-double pixels(int twips)
-{
-    return static_cast<double>(twips) / kTwipsPerPixel;
-}
 
 // #rrggbb, or null for the platform's usual colour.
 val css_colour(const std::optional<Colour>& colour)
@@ -97,39 +91,6 @@ WebCalculator::WebCalculator(ProgramHandlers handlers, val page, char decimal_se
 }
 
 WebCalculator::~WebCalculator() = default;
-
-val WebCalculator::window()
-{
-    const WindowDescription& description = calculator_window_description();
-    val window = val::object();
-    window.set("title", std::string(description.title));
-    window.set("background", css_colour(description.background));
-    window.set("width", pixels(description.client_width_twips));
-    window.set("height", pixels(description.client_height_twips));
-    val controls = val::array();
-    for (const ControlDescription& control : description.controls) {
-        val each = val::object();
-        each.set("name", std::string(control.name));
-        static constexpr std::array kKinds{"button", "textbox", "label"};
-        each.set("kind", kKinds[static_cast<std::size_t>(control.kind)]);
-        each.set("chooser", control.kind == ControlKind::Button && control.unit != Unit::None);
-        each.set("result", control.kind == ControlKind::Label && control.unit != Unit::None);
-        each.set("unit", std::string(unit_symbol(control.unit)));
-        each.set("text", std::string(control.caption_or_text));
-        each.set("left", pixels(control.geometry.left));
-        each.set("top", pixels(control.geometry.top));
-        each.set("width", pixels(control.geometry.width));
-        each.set("height", pixels(control.geometry.height));
-        each.set("colour", css_colour(control.text_colour));
-        each.set("font", css_font(control.font, control.font.point_size));
-        each.set("centred", control.alignment == CaptionAlignment::Centre);
-        each.set("border", control.border);
-        each.set("multiLine", control.multi_line);
-        controls.call<void>("push", each);
-    }
-    window.set("controls", controls);
-    return window;
-}
 
 void WebCalculator::start()
 {

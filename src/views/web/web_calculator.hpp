@@ -14,7 +14,7 @@
 namespace torvanel::web {
 
 // The running program in a page: the form, the host and the presenter, with the page's
-// script as the view. The script builds the controls from window(), hands every click,
+// script as the view. The script hands every click,
 // key, paste and edit on by control name, and does what it is told through `page`
 // (show, choose, describe, announce, copy, message, end). Every decision is the core's.
 class WebCalculator final : private ViewSurface, private ErrorReporter {
@@ -24,9 +24,6 @@ public:
     WebCalculator(const WebCalculator&) = delete;
     WebCalculator& operator=(const WebCalculator&) = delete;
 
-    // The window as the page builds it: title, size and colour, and each control's kind,
-    // text, place, tab index, colours, font and accessible role, in CSS pixels.
-    static emscripten::val window();
     // Raises Load, then shows every control as the model has it.
     void start();
 

@@ -1,6 +1,5 @@
-// The web view: builds the controls from the core's window description, hands every
-// click, key, paste and edit to the core by control name, and does what the core tells
-// it. What is shown, said and where the focus goes is decided in the core.
+// The web view: gives the page's controls their behaviour, hands every click, key,
+// paste and edit to the core by control name, and does what the core tells it. What is shown, said and where the focus goes is decided in the core.
 import createCalculatorModule from './torvanel.js';
 
 const root = document.getElementById('calculator');
@@ -51,9 +50,6 @@ const page = {
     element.style.backgroundColor = look.background ?? '';
     if ('caption' in look) element.firstChild.textContent = look.caption;
     if (look.font) element.style.font = look.font;
-    if ('caption' in look && element.classList.contains('result')) {
-      element.firstChild.dataset.unit = look.caption === '' ? '' : element.dataset.unit;
-    }
   },
   choose(name, chosen) {
     controls.get(name).setAttribute('aria-checked', String(chosen));
@@ -88,59 +84,23 @@ const page = {
   },
 };
 
-function build(description) {
-  document.title = description.title;
-  root.style.width = `${description.width}px`;
-  root.style.height = `${description.height}px`;
-  root.style.backgroundColor = description.background;
-  const choosers = document.createElement('div');
-  choosers.setAttribute('role', 'radiogroup');
-  for (const control of description.controls) {
-    let element;
-    if (control.kind === 'button') {
-      element = document.createElement('button');
-      element.type = 'button';
-      element.textContent = control.text;
-      if (control.chooser) {
-        element.setAttribute('role', 'radio');
-        element.setAttribute('aria-checked', 'false');
-      }
-      element.addEventListener('click', () => calculator.click(control.name));
-    } else if (control.kind === 'textbox') {
-      element = document.createElement(control.multiLine ? 'textarea' : 'input');
-      element.spellcheck = false;
-      element.autocomplete = 'off';
-      wireBox(element, control.name);
-    } else {
-      element = document.createElement('div');
-      element.className = 'label';
-      element.classList.toggle('centred', control.centred);
-      element.classList.toggle('border', control.border);
-      const shown = element.appendChild(document.createElement('span'));
-      if (control.result) {
-        // One object for a screen reader: its name says the figure and unit shown.
-        element.classList.add('result');
-        element.setAttribute('role', 'note');
-        element.dataset.unit = control.unit;
-        shown.setAttribute('aria-hidden', 'true');
-        element.addEventListener('contextmenu', (event) => {
-          event.preventDefault();
-          openResultMenu(control.name, event.clientX, event.clientY);
-        });
-      }
+// The controls are in the page already, placed by controls.css: each gets its behaviour.
+function wire() {
+  for (const element of root.querySelectorAll('[id]')) {
+    const name = element.id;
+    if (element.tagName === 'BUTTON') {
+      element.addEventListener('click', () => calculator.click(name));
+    } else if (element.tagName === 'INPUT' || element.tagName === 'TEXTAREA') {
+      wireBox(element, name);
+    } else if (element.classList.contains('result')) {
+      element.addEventListener('contextmenu', (event) => {
+        event.preventDefault();
+        openResultMenu(name, event.clientX, event.clientY);
+      });
     }
-    element.id = control.name;
-    Object.assign(element.style, {
-      left: `${control.left}px`, top: `${control.top}px`, width: `${control.width}px`,
-      height: `${control.height}px`, font: control.font, color: control.colour ?? '',
-    });
-    element.addEventListener('focus', () => calculator.focused(control.name));
-    (control.chooser ? choosers : root).appendChild(element);
-    controls.set(control.name, element);
+    element.addEventListener('focus', () => calculator.focused(name));
+    controls.set(name, element);
   }
-  root.appendChild(choosers);
-  // The help box lies above the boxes it covers.
-  root.appendChild(controls.get('TESTO'));
 }
 
 function wireBox(box, name) {
@@ -235,10 +195,10 @@ function restoreFocus() {
 }
 
 // The whole window on a narrower screen, keeping its layout.
-function fit(description) {
-  const scale = Math.min(1, document.documentElement.clientWidth / description.width);
+function fit() {
+  const scale = Math.min(1, document.documentElement.clientWidth / root.offsetWidth);
   root.style.transform = scale < 1 ? `scale(${scale})` : '';
-  document.body.style.height = `${description.height * scale}px`;
+  document.body.style.height = `${root.offsetHeight * scale}px`;
 }
 
 async function main() {
@@ -247,16 +207,16 @@ async function main() {
   // module arrives and compiles.
   const separator = decimalSeparator();
   const module = await loading;
-  const description = module.Calculator.window();
-  build(description);
-  fit(description);
-  addEventListener('resize', () => fit(description));
+  wire();
+  fit();
+  addEventListener('resize', fit);
   calculator = new module.Calculator(page, separator);
   calculator.start();
   document.addEventListener('keydown', onKey, true);
   document.getElementById('message-ok').addEventListener('click', () => message.close());
   message.addEventListener('close', restoreFocus);
   addEventListener('focus', () => { if (document.activeElement === document.body) restoreFocus(); });
+  root.inert = false;
   restoreFocus();
   document.documentElement.dataset.ready = '';
   performance.mark('torvanel-ready'); // for the benchmark

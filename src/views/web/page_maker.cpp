@@ -1,0 +1,143 @@
+// Writes the page's window as the browser's first paint shows it, from the window
+// description: the controls into index.html in place of its <!--controls--> line, their
+// places, sizes, fonts and colours into controls.css. Run under node at build time.
+// usage: page_maker INDEX_TEMPLATE INDEX_OUT CSS_OUT
+#include "core/unit.hpp"
+#include "core/window_description.hpp"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+namespace torvanel::web {
+namespace {
+
+std::string escaped(std::string_view text)
+{
+    std::string html;
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '"':
+            html += "&quot;";
+            break;
+        default:
+            html += c;
+        }
+    }
+    return html;
+}
+
+std::string pixels(int twips)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%gpx", static_cast<double>(twips) / kTwipsPerPixel);
+    return text;
+}
+
+std::string css_colour(Colour colour)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red(), colour.green(), colour.blue());
+    return text;
+}
+
+std::string control_html(const ControlDescription& control)
+{
+    const std::string id = std::string(control.name);
+    const std::string text = escaped(control.caption_or_text);
+    switch (control.kind) {
+    case ControlKind::Button:
+        return "<button type=\"button\" id=\"" + id + "\"" +
+               (control.unit != Unit::None ? " role=\"radio\" aria-checked=\"false\"" : "") + ">" + text + "</button>";
+    case ControlKind::TextBox: {
+        const std::string common =
+            " id=\"" + id + "\" spellcheck=\"false\" autocomplete=\"off\"" + (control.visible ? "" : " hidden");
+        return control.multi_line ? "<textarea" + common + ">" + text + "</textarea>"
+                                  : "<input" + common + " value=\"" + text + "\">";
+    }
+    case ControlKind::Label:
+        break;
+    }
+    const bool result = control.unit != Unit::None;
+    std::string classes = "label";
+    classes += control.alignment == CaptionAlignment::Centre ? " centred" : "";
+    classes += control.border ? " border" : "";
+    // A result is one object for a screen reader: its name says the figure and the unit.
+    return "<div id=\"" + id + "\" class=\"" + classes + (result ? " result\" role=\"note\"" : "\"") + "><span" +
+           (result ? " aria-hidden=\"true\" data-unit=\"" + escaped(unit_symbol(control.unit)) + "\"" : "") + ">" +
+           text + "</span></div>";
+}
+
+std::string control_css(const ControlDescription& control)
+{
+    const TwipRect& g = control.geometry;
+    char size[32];
+    std::snprintf(size, sizeof size, " %gpt ", control.font.point_size);
+    std::string css = "#" + std::string(control.name) + " { left: " + pixels(g.left) + "; top: " + pixels(g.top) +
+                      "; width: " + pixels(g.width) + "; height: " + pixels(g.height) +
+                      "; font: " + std::to_string(control.font.weight) + size + "\"" +
+                      std::string(control.font.family) + "\", sans-serif;";
+    if (control.text_colour) {
+        css += " color: " + css_colour(*control.text_colour) + ";";
+    }
+    if (control.background && control.kind == ControlKind::Label) {
+        css += " background-color: " + css_colour(*control.background) + ";";
+    }
+    return css + " }\n";
+}
+
+} // namespace
+} // namespace torvanel::web
+
+int main(int argc, char* argv[])
+{
+    using namespace torvanel;
+    if (argc != 4) {
+        std::cerr << "usage: page_maker INDEX_TEMPLATE INDEX_OUT CSS_OUT\n";
+        return 2;
+    }
+    const WindowDescription& window = calculator_window_description();
+    std::string controls;
+    std::string choosers;
+    std::string help_box;
+    std::string css = "#calculator { width: " + web::pixels(window.client_width_twips) +
+                      "; height: " + web::pixels(window.client_height_twips) +
+                      "; background-color: " + web::css_colour(window.background) + "; }\n";
+    for (const ControlDescription& control : window.controls) {
+        const std::string html = web::control_html(control) + "\n";
+        if (control.kind == ControlKind::Button && control.unit != Unit::None) {
+            choosers += html;
+        } else if (control.multi_line) {
+            help_box = html; // last: it lies above the boxes it covers
+        } else {
+            controls += html;
+        }
+        css += web::control_css(control);
+    }
+    controls += "<div role=\"radiogroup\">\n" + choosers + "</div>\n" + help_box;
+    std::ifstream template_file(argv[1]);
+    std::ostringstream page;
+    for (std::string line; std::getline(template_file, line);) {
+        if (line == "<!--title-->") {
+            page << "<title>" << web::escaped(window.title) << "</title>\n";
+        } else if (line == "<!--controls-->") {
+            page << controls;
+        } else {
+            page << line << '\n';
+        }
+    }
+    std::ofstream(argv[2]) << page.str();
+    std::ofstream(argv[3]) << css;
+    return page.str().find("<button") != std::string::npos ? 0 : 1; // a template read
+}
