@@ -248,8 +248,12 @@ def user_ways(page):
 
 
 def offline_reload(page, server):
-    """Once visited, the page opens and computes with the server gone."""
+    """Installable, and once visited, the page opens and computes with the server gone."""
     page.open()
+    errors = page.cdp("Page.getInstallabilityErrors")["installabilityErrors"] + page.cdp(
+        "Page.getAppManifest")["errors"]
+    if errors:
+        raise Failure(f"the page cannot be installed: {errors}")
     page.driver.execute_async_script(
         "navigator.serviceWorker.ready.then(() => arguments[0]())")
     wait_until("the service worker in control",

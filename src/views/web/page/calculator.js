@@ -118,9 +118,11 @@ function wireBox(box, name) {
       }
     });
   }
-  // Undo and redo from the browser's own menu go through the box's history too.
+  // Undo and redo from the browser's own menu go through the box's history too, and
+  // its Delete erases a held text whole.
   box.addEventListener('beforeinput', (event) => {
-    const command = { historyUndo: 'undo', historyRedo: 'redo', deleteContentBackward: null }[event.inputType];
+    const type = event.inputType;
+    const command = { historyUndo: 'undo', historyRedo: 'redo' }[type] ?? (type.startsWith('delete') && 'erase');
     if (command && calculator.boxCommand(name, command, '')) event.preventDefault();
   });
 }
