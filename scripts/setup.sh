@@ -8,7 +8,7 @@
 set -euo pipefail
 
 run_packages=(
-  cmake g++ make pkg-config qt6-base-dev
+  cmake g++ make pkg-config qt6-base-dev libfast-float-dev
   # The window's fonts: look-alikes for the comic and serif faces, a plain sans-serif,
   # and the Wayland platform plugin for Wayland desktops.
   fonts-comic-neue fonts-liberation fonts-dejavu-core qt6-wayland
@@ -28,7 +28,7 @@ test_packages=(
 )
 # The Windows program: the cross compiler, the installer and MSI makers, GoogleTest's
 # sources, and Wine with a private X server (and a window finder) to test it.
-windows_packages=(cmake make g++-mingw-w64-x86-64-posix nsis wixl googletest wine64 xvfb xdotool)
+windows_packages=(cmake make libfast-float-dev g++-mingw-w64-x86-64-posix nsis wixl googletest wine64 xvfb xdotool)
 # The page: emscripten (with its optimizer's node-acorn), fast_float for reading numbers
 # where its libc++ cannot, GoogleTest's sources, and Chromium with ChromeDriver and
 # Selenium to test it.

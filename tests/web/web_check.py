@@ -7,7 +7,6 @@ usage: web_check.py SITE_DIR TABLE
 """
 
 import os
-import socket
 import subprocess
 import sys
 import time
@@ -42,19 +41,12 @@ def wait_until(what, condition, limit=20):
     raise Failure(f"gave up after {limit} s waiting for {what}")
 
 
-def free_port():
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
-
-
 class Server:
     def __init__(self, site):
-        self.port = free_port()
-        self.url = f"http://127.0.0.1:{self.port}/"
-        self.process = subprocess.Popen([sys.executable, SERVER, site, str(self.port)], stdout=subprocess.PIPE,
-                                        stderr=subprocess.DEVNULL)
-        self.process.stdout.readline()  # listening
+        # Port 0: the system picks a free one, and the server says which.
+        self.process = subprocess.Popen([sys.executable, SERVER, site, "0"], stdout=subprocess.PIPE,
+                                        stderr=subprocess.DEVNULL, text=True)
+        self.url = self.process.stdout.readline().split()[-1]
 
     def stop(self):
         if self.process.poll() is None:
@@ -213,11 +205,11 @@ def user_ways(page):
     page.act("type", "AmpereInput", "2m")
     page.act("type", "OhmInput", "4k7x")
     page.act("click", "CALCOLO", "")
+    wait_until("the message's OK focused", lambda: page.driver.execute_script(
+        "return document.activeElement.id === 'message-ok' && document.getElementById('message').open"))
     dialog = page.node("message")
     if dialog["role"]["value"] != "alertdialog":
         raise Failure(f"a message is not a dialog: {dialog['role']}")
-    wait_until("the message's OK focused", lambda: page.driver.execute_script(
-        "return document.activeElement.id === 'message-ok' && document.getElementById('message').open"))
     said = page.driver.find_element(By.ID, "message-text").text
     if "4k7x" not in said:
         raise Failure(f"the message does not quote the text: {said!r}")
@@ -242,8 +234,8 @@ def user_ways(page):
         "return r.right <= document.documentElement.clientWidth + 1 && r.width > 300"))
     page.driver.set_window_size(800, 600)
     page.act("click", "Fine", "")
-    wait_until("the ended line", lambda: page.driver.execute_script(
-        "return !document.getElementById('ended').hidden && document.getElementById('calculator').hidden"))
+    wait_until("the ended line, focused", lambda: page.driver.execute_script(
+        "return document.activeElement.id === 'ended' && document.getElementById('calculator').hidden"))
     print("user ways: message dialog, result menu from the keyboard, narrow screen, FINE")
 
 

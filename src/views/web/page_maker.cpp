@@ -5,11 +5,14 @@
 #include "core/unit.hpp"
 #include "core/window_description.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace torvanel::web {
 namespace {
@@ -108,24 +111,31 @@ int main(int argc, char* argv[])
         return 2;
     }
     const WindowDescription& window = calculator_window_description();
-    std::string controls;
-    std::string choosers;
-    std::string help_box;
     std::string css = "#calculator { width: " + web::pixels(window.client_width_twips) +
                       "; height: " + web::pixels(window.client_height_twips) +
                       "; background-color: " + web::css_colour(window.background) + "; }\n";
+    // In reading order, top to bottom and left to right, as a screen reader's reading
+    // mode walks the page (the tab order is the core's); VOLT, OHM and AMPERE as one group.
+    std::vector<const ControlDescription*> in_order;
     for (const ControlDescription& control : window.controls) {
-        const std::string html = web::control_html(control) + "\n";
-        if (control.kind == ControlKind::Button && control.unit != Unit::None) {
-            choosers += html;
-        } else if (control.multi_line) {
-            help_box = html; // last: it lies above the boxes it covers
-        } else {
-            controls += html;
-        }
+        in_order.push_back(&control);
         css += web::control_css(control);
     }
-    controls += "<div role=\"radiogroup\">\n" + choosers + "</div>\n" + help_box;
+    std::stable_sort(in_order.begin(), in_order.end(), [](const auto* one, const auto* other) {
+        return std::pair(one->geometry.top, one->geometry.left) < std::pair(other->geometry.top, other->geometry.left);
+    });
+    std::string controls;
+    std::string choosers;
+    std::size_t group_at = std::string::npos;
+    for (const ControlDescription* control : in_order) {
+        if (control->kind == ControlKind::Button && control->unit != Unit::None) {
+            group_at = std::min(group_at, controls.size());
+            choosers += web::control_html(*control) + "\n";
+        } else {
+            controls += web::control_html(*control) + "\n";
+        }
+    }
+    controls.insert(std::min(group_at, controls.size()), "<div role=\"radiogroup\">\n" + choosers + "</div>\n");
     std::ifstream template_file(argv[1]);
     std::ostringstream page;
     for (std::string line; std::getline(template_file, line);) {

@@ -99,19 +99,25 @@ void WebCalculator::start()
     started_ = true;
 }
 
-Control& WebCalculator::control(const std::string& name) const
+Control* WebCalculator::control(const std::string& name) const
 {
     for (Control* each : form_.controls()) {
         if (each->name() == name) {
-            return *each;
+            return each;
         }
     }
-    throw std::out_of_range("no control " + name);
+    return nullptr;
+}
+
+const Label* WebCalculator::result_label(const std::string& name) const
+{
+    const auto* label = dynamic_cast<const Label*>(control(name));
+    return label != nullptr && label->description().unit != Unit::None ? label : nullptr;
 }
 
 void WebCalculator::click(const std::string& name)
 {
-    if (const auto* button = dynamic_cast<const Button*>(&control(name))) {
+    if (const auto* button = dynamic_cast<const Button*>(control(name))) {
         presenter_.click(*button);
     }
 }
@@ -130,7 +136,7 @@ val WebCalculator::key(const std::string& name, const std::string& key_name, con
         key.key = KeyName::Letter;
         key.letter = key_name[0];
     }
-    Control* focused = name.empty() ? nullptr : &control(name);
+    Control* focused = control(name);
     auto* box = dynamic_cast<TextBox*>(focused);
     const Presentation& presentation = presenter_.presentation();
     val answer = val::object();
@@ -172,7 +178,7 @@ bool WebCalculator::box_command(const std::string& name, const std::string& comm
     static constexpr std::pair<const char*, BoxCommand> kCommands[] = {
         {"paste", BoxCommand::Paste}, {"undo", BoxCommand::Undo},   {"redo", BoxCommand::Redo},
         {"cut", BoxCommand::Cut},     {"erase", BoxCommand::Erase}, {"copy", BoxCommand::Copy}};
-    auto* box = dynamic_cast<TextBox*>(&control(name));
+    auto* box = dynamic_cast<TextBox*>(control(name));
     for (const auto& [each, named] : kCommands) {
         if (box != nullptr && command == each) {
             return boxes_.at(box)->held().command(named, text);
@@ -183,14 +189,16 @@ bool WebCalculator::box_command(const std::string& name, const std::string& comm
 
 void WebCalculator::edited(const std::string& name)
 {
-    if (auto* box = dynamic_cast<TextBox*>(&control(name))) {
+    if (auto* box = dynamic_cast<TextBox*>(control(name))) {
         boxes_.at(box)->held().edited();
     }
 }
 
 void WebCalculator::focused(const std::string& name)
 {
-    presenter_.presentation().focus_moved_to(control(name));
+    if (const Control* focused = control(name)) {
+        presenter_.presentation().focus_moved_to(*focused);
+    }
 }
 
 std::string WebCalculator::focus_to_restore() const
@@ -201,7 +209,9 @@ std::string WebCalculator::focus_to_restore() const
 val WebCalculator::result_menu(const std::string& name) const
 {
     val entries = val::array();
-    for (const auto& entry : presenter_.presentation().result_menu(control(name))) {
+    const Label* label = result_label(name);
+    for (const auto& entry :
+         label != nullptr ? presenter_.presentation().result_menu(*label) : std::vector<Presentation::MenuEntry>()) {
         val each = val::object();
         each.set("words", std::string(entry.words));
         each.set("enabled", entry.copies.has_value());
@@ -212,7 +222,9 @@ val WebCalculator::result_menu(const std::string& name) const
 
 void WebCalculator::result_menu_chosen(const std::string& name, int entry)
 {
-    const auto entries = presenter_.presentation().result_menu(control(name));
+    const Label* label = result_label(name);
+    const auto entries =
+        label != nullptr ? presenter_.presentation().result_menu(*label) : std::vector<Presentation::MenuEntry>();
     if (entry >= 0 && static_cast<std::size_t>(entry) < entries.size()) {
         presenter_.menu_chosen(entries[static_cast<std::size_t>(entry)]);
     }

@@ -57,7 +57,9 @@ private:
     bool showing() const override { return started_; }
     void report(const HostError& error) override;
 
-    Control& control(const std::string& name) const;
+    // The named control; null for a name the window does not have.
+    Control* control(const std::string& name) const;
+    const Label* result_label(const std::string& name) const;
     // A result label's caption size: the description's, smaller while it does not fit.
     double caption_points(const Label& label) const;
 

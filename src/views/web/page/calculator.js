@@ -9,6 +9,7 @@ const message = document.getElementById('message');
 const controls = new Map(); // name -> element
 let calculator = null;
 let clipboardEvent = null; // a copy or cut event being answered: the text goes into it
+let ended = false;
 
 // The decimal separator of the browser's language.
 function decimalSeparator() {
@@ -39,9 +40,19 @@ const page = {
     if (clipboardEvent) {
       clipboardEvent.clipboardData.setData('text/plain', text);
       clipboardEvent.preventDefault();
-    } else {
-      navigator.clipboard?.writeText(text).catch(() => {});
+      return;
     }
+    // The browser's own copy, answered with the text: it works on any origin, where the
+    // asynchronous clipboard needs a secure one.
+    const put = (event) => {
+      event.clipboardData.setData('text/plain', text);
+      event.preventDefault();
+      event.stopImmediatePropagation();
+    };
+    document.addEventListener('copy', put, { capture: true, once: true });
+    const copied = document.execCommand('copy');
+    document.removeEventListener('copy', put, { capture: true });
+    if (!copied) navigator.clipboard?.writeText(text).catch(() => {});
   },
   show(name, look) {
     const element = controls.get(name);
@@ -73,10 +84,13 @@ const page = {
     document.getElementById('message-ok').focus();
   },
   end() {
+    ended = true;
     window.close();
     // A page the user opened stays open: the calculator gives way to a line that says so.
     root.hidden = true;
-    document.getElementById('ended').hidden = false;
+    const line = document.getElementById('ended');
+    line.hidden = false;
+    line.focus();
   },
   measure(font, text) {
     measuring.font = font;
@@ -130,12 +144,15 @@ function wireBox(box, name) {
 const kLetter = /^Key([A-Z])$/;
 
 function onKey(event) {
-  if (message.open || !menu.hidden || event.isComposing) return;
+  if (ended || message.open || !menu.hidden || event.isComposing || typeof event.key !== 'string') return;
   const focused = event.target instanceof Element && controls.has(event.target.id) ? event.target.id : '';
-  const letter = (event.ctrlKey || event.altKey) && kLetter.exec(event.code);
-  const typed = !event.ctrlKey && !event.altKey && [...event.key].length === 1 ? event.key : '';
-  const answer = calculator.key(focused, letter ? letter[1] : event.key, typed, event.ctrlKey, event.shiftKey,
-    event.altKey, event.code === 'NumpadDecimal');
+  // Cmd is Ctrl on Apple's keyboards; a shortcut's letter is the layout's (Ctrl+Z on a
+  // German keyboard), or the key's where the layout has no Latin letter there.
+  const ctrl = event.ctrlKey || event.metaKey;
+  const letter = /^[a-z]$/i.test(event.key) ? event.key.toUpperCase() : kLetter.exec(event.code)?.[1];
+  const typed = !ctrl && !event.altKey && [...event.key].length === 1 ? event.key : '';
+  const answer = calculator.key(focused, (ctrl || event.altKey) && letter ? letter : event.key, typed, ctrl,
+    event.shiftKey, event.altKey, event.code === 'NumpadDecimal');
   if (!answer.taken) return;
   event.preventDefault();
   if (answer.insert !== undefined) {
@@ -193,7 +210,7 @@ function openResultMenu(name, x, y) {
 }
 
 function restoreFocus() {
-  controls.get(calculator.focusToRestore())?.focus();
+  if (!ended) controls.get(calculator.focusToRestore())?.focus();
 }
 
 // The whole window on a narrower screen, keeping its layout.
@@ -215,6 +232,8 @@ async function main() {
   calculator = new module.Calculator(page, separator);
   calculator.start();
   document.addEventListener('keydown', onKey, true);
+  // Some systems send the menu key's contextmenu on its release, after ours opened.
+  document.addEventListener('contextmenu', (event) => { if (!menu.hidden) event.preventDefault(); }, true);
   document.getElementById('message-ok').addEventListener('click', () => message.close());
   message.addEventListener('close', restoreFocus);
   addEventListener('focus', () => { if (document.activeElement === document.body) restoreFocus(); });
