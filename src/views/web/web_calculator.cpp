@@ -31,21 +31,6 @@ std::string css_font(const FontDescription& font, double points)
     return std::to_string(font.weight) + size + "\"" + std::string(font.family) + "\", sans-serif";
 }
 
-const char* role_name(AccessibleRole role)
-{
-    switch (role) {
-    case AccessibleRole::PushButton:
-        return "button";
-    case AccessibleRole::RadioButton:
-        return "radio";
-    case AccessibleRole::EditableText:
-        return "textbox";
-    case AccessibleRole::StaticText:
-        break;
-    }
-    return "text";
-}
-
 } // namespace
 
 // A text box's side of the held-text rule: the page's input element through the page.
@@ -272,7 +257,6 @@ void WebCalculator::describe(const Control& described)
 {
     const AccessibleNode node = presenter_.node(described);
     val told = val::object();
-    told.set("role", role_name(node.role));
     told.set("name", node.name);
     told.set("description", node.description);
     told.set("tooltip", node.tooltip);
