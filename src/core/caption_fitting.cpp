@@ -7,6 +7,9 @@ namespace torvanel {
 double fitted_point_size(const ControlDescription& label, std::string_view caption, int inner_width,
                          const std::function<int(double points, std::string_view text)>& text_width)
 {
+    if (caption.empty()) {
+        return label.font.point_size; // nothing shown, not even the unit: nothing to measure
+    }
     constexpr double kSmallest = 4;
     constexpr double kStep = 0.25;
     // The "x" stands for the label's margins.

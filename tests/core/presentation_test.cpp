@@ -250,6 +250,9 @@ TEST(CaptionFitting, LargestQuarterPointSizeThatFitsWithTheUnit)
     EXPECT_EQ(fitted_point_size(label, "12", 40, width), 8.0);  // 5 × 8 = 40 fits
     EXPECT_EQ(fitted_point_size(label, "12", 39, width), 7.75); // a quarter point less
     EXPECT_EQ(fitted_point_size(label, std::string(100, '9'), 40, width), 4.0);
+    last_measured.clear();
+    EXPECT_EQ(fitted_point_size(label, "", 1, width), designed);
+    EXPECT_EQ(last_measured, "");
 }
 
 TEST(FocusPresentation, TabGoesRoundTheControlsThatCanTakeTheFocus)
