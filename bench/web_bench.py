@@ -17,7 +17,7 @@ import tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
 from web_check import Page, Server, wait_until  # noqa: E402
 
-LOADED = ("index.html", "calculator.css", "controls.css", "calculator.js", "torvanel.js", "torvanel.wasm",
+LOADED = ("index.html", "calculator.css", "calculator.js", "torvanel.wasm",
           "manifest.webmanifest", "torvanel.png", "service-worker.js")
 CLICKS = """
 const box = (id) => document.getElementById(id);

@@ -4,24 +4,37 @@
 #include "core/keys.hpp"
 #include "core/unit.hpp"
 #include "core/window_description.hpp"
+#include "views/web/page_calls.hpp"
 
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
-
-using emscripten::val;
 
 namespace torvanel::web {
 namespace {
 
-// #rrggbb, or null for the platform's usual colour.
-val css_colour(const std::optional<Colour>& colour)
+// #rrggbb, or "" for the platform's usual colour.
+std::string css_colour(const std::optional<Colour>& colour)
 {
     if (!colour) {
-        return val::null();
+        return {};
     }
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", colour->red(), colour->green(), colour->blue());
-    return val(std::string(text));
+    return text;
+}
+
+const char* or_none(const std::string& text)
+{
+    return text.empty() ? nullptr : text.c_str();
+}
+
+// A text the page allocated for the program.
+std::string taken_from_page(char* text)
+{
+    std::string taken = text != nullptr ? text : "";
+    std::free(text);
+    return taken;
 }
 
 std::string css_font(const FontDescription& font, double points)
@@ -36,40 +49,39 @@ std::string css_font(const FontDescription& font, double points)
 // A text box's side of the held-text rule: the page's input element through the page.
 class WebCalculator::Box final : public TextEditor {
 public:
-    Box(val& page, std::string name, std::function<void()> user_edited, std::function<void()> copy_without_selection)
-        : page_(page), name_(std::move(name)), held_(*this, std::move(user_edited), std::move(copy_without_selection))
+    Box(std::string name, std::function<void()> user_edited, std::function<void()> copy_without_selection)
+        : name_(std::move(name)), held_(*this, std::move(user_edited), std::move(copy_without_selection))
     {
     }
     HeldText& held() noexcept { return held_; }
 
-    std::size_t shown_length() const override { return page_.call<std::size_t>("boxLength", name_); }
-    std::string shown_text() const override { return page_.call<std::string>("boxText", name_); }
-    void display(const std::string& text) override { page_.call<void>("display", name_, text); }
+    std::size_t shown_length() const override { return torvanel_page_box_length(name_.c_str()); }
+    std::string shown_text() const override { return taken_from_page(torvanel_page_box_text(name_.c_str())); }
+    void display(const std::string& text) override { torvanel_page_display(name_.c_str(), text.c_str()); }
     void place_caret_after(std::string_view start) override
     {
-        page_.call<void>("caretAfter", name_, std::string(start));
+        torvanel_page_caret_after(name_.c_str(), std::string(start).c_str());
     }
     std::string with_selection_replaced(std::string_view inserted) const override
     {
-        return page_.call<std::string>("withSelectionReplaced", name_, std::string(inserted));
+        return taken_from_page(torvanel_page_with_selection_replaced(name_.c_str(), std::string(inserted).c_str()));
     }
-    bool has_selection() const override { return page_.call<bool>("hasSelection", name_); }
-    void copy_to_clipboard(const std::string& text) override { page_.call<void>("copy", text); }
+    bool has_selection() const override { return torvanel_page_has_selection(name_.c_str()); }
+    void copy_to_clipboard(const std::string& text) override { torvanel_page_copy(text.c_str()); }
 
 private:
-    val& page_;
     std::string name_;
     HeldText held_;
 };
 
-WebCalculator::WebCalculator(ProgramHandlers handlers, val page, char decimal_separator)
-    : page_(std::move(page)), host_(form_, handlers, *this, decimal_separator, [this] { page_.call<void>("end"); }),
+WebCalculator::WebCalculator(ProgramHandlers handlers, char decimal_separator)
+    : host_(form_, handlers, *this, decimal_separator, [] { torvanel_page_end(); }),
       presenter_(form_, host_, *this)
 {
     for (Control* each : form_.controls()) {
         if (auto* box = dynamic_cast<TextBox*>(each)) {
             boxes_[box] = std::make_unique<Box>(
-                page_, std::string(box->name()), [this, box] { presenter_.typed(*box); },
+                std::string(box->name()), [this, box] { presenter_.typed(*box); },
                 [this] { presenter_.copy_result(); });
         }
     }
@@ -107,8 +119,9 @@ void WebCalculator::click(const std::string& name)
     }
 }
 
-val WebCalculator::key(const std::string& name, const std::string& key_name, const std::string& typed, bool ctrl,
-                       bool shift, bool alt, bool keypad_decimal)
+WebCalculator::KeyAnswer WebCalculator::key(const std::string& name, const std::string& key_name,
+                                            const std::string& typed, bool ctrl, bool shift, bool alt,
+                                            bool keypad_decimal)
 {
     static constexpr std::pair<const char*, KeyName> kNames[] = {
         {"Tab", KeyName::Tab},       {"ContextMenu", KeyName::Menu},    {"F10", KeyName::F10},
@@ -124,21 +137,20 @@ val WebCalculator::key(const std::string& name, const std::string& key_name, con
     Control* focused = control(name);
     auto* box = dynamic_cast<TextBox*>(focused);
     const Presentation& presentation = presenter_.presentation();
-    val answer = val::object();
-    answer.set("taken", false);
+    KeyAnswer answer;
     switch (window_command(key, box != nullptr, presentation.latest_result_label() != nullptr)) {
     case WindowCommand::NextControl:
     case WindowCommand::PreviousControl:
-        answer.set("taken", true);
-        answer.set("focus", std::string(presentation.next_in_tab_order(focused, key.shift).name()));
+        answer.taken = true;
+        answer.focus = presentation.next_in_tab_order(focused, key.shift).name();
         return answer;
     case WindowCommand::CopyResult:
         presenter_.copy_result();
-        answer.set("taken", true);
+        answer.taken = true;
         return answer;
     case WindowCommand::OpenResultMenu:
-        answer.set("taken", true);
-        answer.set("menu", std::string(presentation.latest_result_label()->name()));
+        answer.taken = true;
+        answer.menu = presentation.latest_result_label()->name();
         return answer;
     case WindowCommand::OpenFocusedMenu:
     case WindowCommand::None:
@@ -150,10 +162,10 @@ val WebCalculator::key(const std::string& name, const std::string& key_name, con
     }
     const std::string text = *command == BoxCommand::Type ? typed_text(key, host_.decimal_separator()) : "";
     if (boxes_.at(box)->held().command(*command, text)) {
-        answer.set("taken", true);
+        answer.taken = true;
     } else if (*command == BoxCommand::Type && text != typed) {
-        answer.set("taken", true);
-        answer.set("insert", text);
+        answer.taken = true;
+        answer.insert = text;
     }
     return answer;
 }
@@ -191,18 +203,15 @@ std::string WebCalculator::focus_to_restore() const
     return std::string(presenter_.presentation().focus_to_restore().name());
 }
 
-val WebCalculator::result_menu(const std::string& name) const
+std::vector<WebCalculator::MenuItem> WebCalculator::result_menu(const std::string& name) const
 {
-    val entries = val::array();
+    std::vector<MenuItem> items;
     const Label* label = result_label(name);
     for (const auto& entry :
          label != nullptr ? presenter_.presentation().result_menu(*label) : std::vector<Presentation::MenuEntry>()) {
-        val each = val::object();
-        each.set("words", std::string(entry.words));
-        each.set("enabled", entry.copies.has_value());
-        entries.call<void>("push", each);
+        items.push_back({std::string(entry.words), entry.copies.has_value()});
     }
-    return entries;
+    return items;
 }
 
 void WebCalculator::result_menu_chosen(const std::string& name, int entry)
@@ -220,7 +229,7 @@ double WebCalculator::caption_points(const Label& label) const
     const ControlDescription& description = label.description();
     const int inner_width = description.geometry.width / kTwipsPerPixel - (description.border ? 2 : 0);
     return fitted_point_size(description, label.Caption.get(), inner_width, [&](double points, std::string_view text) {
-        return page_.call<int>("measure", css_font(description.font, points), std::string(text));
+        return torvanel_page_measure(css_font(description.font, points).c_str(), std::string(text).c_str());
     });
 }
 
@@ -232,45 +241,37 @@ void WebCalculator::show_property(const Control& shown, PropertyName property)
             boxes_.at(box)->held().show_text(box->Text.get());
             return;
         }
-        val look = val::object();
-        look.set("enabled", box->Enabled.get());
-        look.set("visible", box->Visible.get());
-        look.set("background", css_colour(box->Background.get()));
-        page_.call<void>("show", name, look);
+        torvanel_page_show(name.c_str(), box->Enabled.get(), box->Visible.get(),
+                           or_none(css_colour(box->Background.get())), nullptr, nullptr);
     } else if (const auto* label = dynamic_cast<const Label*>(&shown)) {
-        val look = val::object();
-        look.set("caption", label->Caption.get());
-        look.set("background", css_colour(label->Background.get()));
-        if (shown.description().unit != Unit::None && property == PropertyName::Caption) {
-            look.set("font", css_font(shown.description().font, caption_points(*label)));
-        }
-        page_.call<void>("show", name, look);
+        const std::string font = shown.description().unit != Unit::None && property == PropertyName::Caption
+                                     ? css_font(shown.description().font, caption_points(*label))
+                                     : "";
+        torvanel_page_show(name.c_str(), -1, -1, or_none(css_colour(label->Background.get())),
+                           label->Caption.get().c_str(), or_none(font));
     }
 }
 
 void WebCalculator::show_chosen(const Control& button, bool chosen)
 {
-    page_.call<void>("choose", std::string(button.name()), chosen);
+    torvanel_page_choose(std::string(button.name()).c_str(), chosen);
 }
 
 void WebCalculator::describe(const Control& described)
 {
     const AccessibleNode node = presenter_.node(described);
-    val told = val::object();
-    told.set("name", node.name);
-    told.set("description", node.description);
-    told.set("tooltip", node.tooltip);
-    page_.call<void>("describe", std::string(described.name()), told);
+    torvanel_page_describe(std::string(described.name()).c_str(), node.name.c_str(), node.description.c_str(),
+                           node.tooltip.c_str());
 }
 
 void WebCalculator::announce(const std::string& words)
 {
-    page_.call<void>("announce", words);
+    torvanel_page_announce(words.c_str());
 }
 
 void WebCalculator::copy_to_clipboard(const std::string& text)
 {
-    page_.call<void>("copy", text);
+    torvanel_page_copy(text.c_str());
 }
 
 std::string WebCalculator::shown_text(const TextBox& box) const
@@ -282,7 +283,7 @@ void WebCalculator::report(const HostError& error)
 {
     // The page's message is not modal to the program: what changed shows first.
     presenter_.show_now();
-    page_.call<void>("message", std::string(calculator_window_description().name), std::string(error.what()));
+    torvanel_page_message(std::string(calculator_window_description().name).c_str(), error.what());
 }
 
 } // namespace torvanel::web

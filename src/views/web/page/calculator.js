@@ -1,13 +1,13 @@
 // The web view: gives the page's controls their behaviour, hands every click, key,
-// paste and edit to the core by control name, and does what the core tells it. What is shown, said and where the focus goes is decided in the core.
-import createCalculatorModule from './torvanel.js';
+// paste and edit to the core by control name, and does what the core tells it. What is
+// shown, said and where the focus goes is decided in the core.
 
 const root = document.getElementById('calculator');
 const announcement = document.getElementById('announcement');
 const menu = document.getElementById('menu');
 const message = document.getElementById('message');
 const controls = new Map(); // name -> element
-let calculator = null;
+let core = null; // the module's exports
 let clipboardEvent = null; // a copy or cut event being answered: the text goes into it
 let ended = false;
 
@@ -17,69 +17,95 @@ function decimalSeparator() {
   return parts.find((part) => part.type === 'decimal')?.value === ',' ? ',' : '.';
 }
 
-const measuring = document.createElement('canvas').getContext('2d');
+// Texts between the page and the module: UTF-8 in the module's memory, ending with a
+// zero byte; the null pointer is no text.
+const encoder = new TextEncoder();
+const decoder = new TextDecoder();
+const bytes = () => new Uint8Array(core.memory.buffer); // anew: the memory may have grown
 
-// What the core tells the page to do.
+function text(pointer) {
+  if (!pointer) return undefined;
+  const memory = bytes();
+  return decoder.decode(memory.subarray(pointer, memory.indexOf(0, pointer)));
+}
+
+// A text in the module's memory, which the module frees.
+function moduleText(string) {
+  const encoded = encoder.encode(string);
+  const pointer = core.malloc(encoded.length + 1);
+  const memory = bytes();
+  memory.set(encoded, pointer);
+  memory[pointer + encoded.length] = 0;
+  return pointer;
+}
+
+// Calls the module with texts for the call's length.
+function call(name, ...args) {
+  const texts = [];
+  const values = args.map((arg) => {
+    if (typeof arg !== 'string') return arg;
+    texts.push(moduleText(arg));
+    return texts.at(-1);
+  });
+  try {
+    return core[name](...values);
+  } finally {
+    texts.forEach((pointer) => core.free(pointer));
+  }
+}
+
+let measuring = null; // a canvas's context, made when first needed
+let answered = null; // what the module answered to a key or a menu
+
+// What the core tells the page to do (the module's imports); control names and texts
+// arrive as pointers.
+const named = (name) => controls.get(text(name));
 const page = {
-  boxLength: (name) => controls.get(name).value.length,
-  boxText: (name) => controls.get(name).value,
-  display(name, text) {
-    const box = controls.get(name);
-    box.value = text;
-    box.setSelectionRange(text.length, text.length);
+  boxLength: (name) => named(name).value.length,
+  boxText: (name) => moduleText(named(name).value),
+  display(name, shown) {
+    const element = named(name);
+    element.value = text(shown);
+    element.setSelectionRange(element.value.length, element.value.length);
   },
   caretAfter(name, start) {
-    controls.get(name).setSelectionRange(start.length, start.length);
+    const length = text(start).length;
+    named(name).setSelectionRange(length, length);
   },
   withSelectionReplaced(name, inserted) {
-    const box = controls.get(name);
-    return box.value.slice(0, box.selectionStart) + inserted + box.value.slice(box.selectionEnd);
+    const element = named(name);
+    const value = element.value;
+    return moduleText(value.slice(0, element.selectionStart) + text(inserted) + value.slice(element.selectionEnd));
   },
-  hasSelection: (name) => controls.get(name).selectionStart !== controls.get(name).selectionEnd,
-  copy(text) {
-    if (clipboardEvent) {
-      clipboardEvent.clipboardData.setData('text/plain', text);
-      clipboardEvent.preventDefault();
-      return;
-    }
-    // The browser's own copy, answered with the text: it works on any origin, where the
-    // asynchronous clipboard needs a secure one.
-    const put = (event) => {
-      event.clipboardData.setData('text/plain', text);
-      event.preventDefault();
-      event.stopImmediatePropagation();
-    };
-    document.addEventListener('copy', put, { capture: true, once: true });
-    const copied = document.execCommand('copy');
-    document.removeEventListener('copy', put, { capture: true });
-    if (!copied) navigator.clipboard?.writeText(text).catch(() => {});
-  },
-  show(name, look) {
-    const element = controls.get(name);
-    if ('enabled' in look) element.disabled = !look.enabled;
-    if ('visible' in look) element.hidden = !look.visible;
-    element.style.backgroundColor = look.background ?? '';
-    if ('caption' in look) element.firstChild.textContent = look.caption;
-    if (look.font) element.style.font = look.font;
+  hasSelection: (name) => named(name).selectionStart !== named(name).selectionEnd,
+  copy: (copied) => copyText(text(copied)),
+  show(name, enabled, visible, background, caption, font) {
+    const element = named(name);
+    if (enabled >= 0) element.disabled = !enabled;
+    if (visible >= 0) element.hidden = !visible;
+    element.style.backgroundColor = text(background) ?? '';
+    if (caption) element.firstChild.textContent = text(caption);
+    if (font) element.style.font = text(font);
   },
   choose(name, chosen) {
-    controls.get(name).setAttribute('aria-checked', String(chosen));
+    named(name).setAttribute('aria-checked', String(Boolean(chosen)));
   },
-  describe(name, node) {
-    const element = controls.get(name);
-    if (node.name !== '') element.setAttribute('aria-label', node.name);
-    element.setAttribute('aria-description', node.description);
-    if (node.tooltip === '') element.removeAttribute('title');
-    else element.title = node.tooltip;
+  describe(name, accessibleName, description, tooltip) {
+    const element = named(name);
+    if (text(accessibleName) !== '') element.setAttribute('aria-label', text(accessibleName));
+    element.setAttribute('aria-description', text(description));
+    if (text(tooltip) === '') element.removeAttribute('title');
+    else element.title = text(tooltip);
   },
-  announce(words) {
+  announce(pointer) {
+    const words = text(pointer);
     // Emptied first, so the same words said again are a change too.
     announcement.textContent = '';
     requestAnimationFrame(() => { announcement.textContent = words; });
   },
-  message(title, text) {
-    document.getElementById('message-title').textContent = title;
-    document.getElementById('message-text').textContent = text;
+  message(title, shown) {
+    document.getElementById('message-title').textContent = text(title);
+    document.getElementById('message-text').textContent = text(shown);
     if (!message.open) message.showModal();
     document.getElementById('message-ok').focus();
   },
@@ -92,13 +118,58 @@ const page = {
     line.hidden = false;
     line.focus();
   },
-  measure(font, text) {
-    measuring.font = font;
-    return Math.ceil(measuring.measureText(text).width);
+  measure(font, measured) {
+    measuring ??= document.createElement('canvas').getContext('2d');
+    measuring.font = text(font);
+    return Math.ceil(measuring.measureText(text(measured)).width);
+  },
+  keyAnswer(taken, insert, focus, menu) {
+    answered = { taken: Boolean(taken), insert: text(insert), focus: text(focus), menu: text(menu) };
+  },
+  menuEntry(words, enabled) {
+    answered.push({ words: text(words), enabled: Boolean(enabled) });
   },
 };
 
-// The controls are in the page already, placed by controls.css: each gets its behaviour.
+// The module's side, called with control names.
+const calculator = {
+  click: (name) => call('torvanel_click', name),
+  key(name, key, typed, ctrl, shift, alt, keypadDecimal) {
+    call('torvanel_key', name, key, typed, ctrl, shift, alt, keypadDecimal);
+    return answered;
+  },
+  boxCommand: (name, command, argument) => Boolean(call('torvanel_box_command', name, command, argument)),
+  edited: (name) => call('torvanel_edited', name),
+  focused: (name) => call('torvanel_focused', name),
+  focusToRestore: () => text(core.torvanel_focus_to_restore()),
+  resultMenu(name) {
+    answered = [];
+    call('torvanel_result_menu', name);
+    return answered;
+  },
+  resultMenuChosen: (name, index) => call('torvanel_result_menu_chosen', name, index),
+};
+
+function copyText(text) {
+  if (clipboardEvent) {
+    clipboardEvent.clipboardData.setData('text/plain', text);
+    clipboardEvent.preventDefault();
+    return;
+  }
+  // The browser's own copy, answered with the text: it works on any origin, where the
+  // asynchronous clipboard needs a secure one.
+  const put = (event) => {
+    event.clipboardData.setData('text/plain', text);
+    event.preventDefault();
+    event.stopImmediatePropagation();
+  };
+  document.addEventListener('copy', put, { capture: true, once: true });
+  const copied = document.execCommand('copy');
+  document.removeEventListener('copy', put, { capture: true });
+  if (!copied) navigator.clipboard?.writeText(text).catch(() => {});
+}
+
+// The controls are in the page already, placed by the style sheet: each gets its behaviour.
 function wire() {
   for (const element of root.querySelectorAll('[id]')) {
     const name = element.id;
@@ -220,17 +291,33 @@ function fit() {
   document.body.style.height = `${root.offsetHeight * scale}px`;
 }
 
+// The module, compiled as it arrives.
+async function load() {
+  const imports = {
+    page,
+    env: { emscripten_notify_memory_growth() {} },
+    wasi_snapshot_preview1: { proc_exit(code) { throw new Error(`TORVANEL stopped (${code})`); } },
+  };
+  const response = fetch('torvanel.wasm');
+  try {
+    return (await WebAssembly.instantiateStreaming(response, imports)).instance.exports;
+  } catch {
+    // A server that does not call it application/wasm.
+    return (await WebAssembly.instantiate(await (await response).arrayBuffer(), imports)).instance.exports;
+  }
+}
+
 async function main() {
-  const loading = createCalculatorModule();
+  const loading = load();
   // The browser's number formats take a while to load the first time: meanwhile the
   // module arrives and compiles.
   const separator = decimalSeparator();
-  const module = await loading;
+  core = await loading;
+  core._initialize();
   wire();
   fit();
   addEventListener('resize', fit);
-  calculator = new module.Calculator(page, separator);
-  calculator.start();
+  core.torvanel_start(separator.charCodeAt(0));
   document.addEventListener('keydown', onKey, true);
   // Some systems send the menu key's contextmenu on its release, after ours opened.
   document.addEventListener('contextmenu', (event) => { if (!menu.hidden) event.preventDefault(); }, true);
