@@ -200,7 +200,8 @@ def play(page, name, steps):
 
 def user_ways(page):
     """What the table does not cover and a person in a browser meets: a message as a
-    modal dialog, the result's menu from the keyboard, a narrow screen, FINE."""
+    modal dialog, the result's menu from the keyboard, a narrow screen, FINE, a module
+    that does not arrive."""
     page.open()
     page.act("type", "AmpereInput", "2m")
     page.act("type", "OhmInput", "4k7x")
@@ -236,7 +237,16 @@ def user_ways(page):
     page.act("click", "Fine", "")
     wait_until("the ended line, focused", lambda: page.driver.execute_script(
         "return document.activeElement.id === 'ended' && document.getElementById('calculator').hidden"))
-    print("user ways: message dialog, result menu from the keyboard, narrow screen, FINE")
+    # The module not arriving: a line says so.
+    page.cdp("Network.enable")
+    page.cdp("Network.setBypassServiceWorker", bypass=True)
+    page.cdp("Network.setBlockedURLs", urls=["*torvanel.wasm"])
+    page.driver.get(page.url)
+    wait_until("the line saying it cannot start, focused", lambda: page.driver.execute_script(
+        "return document.activeElement.id === 'failed' && document.getElementById('calculator').hidden"))
+    page.cdp("Network.setBlockedURLs", urls=[])
+    page.cdp("Network.setBypassServiceWorker", bypass=False)
+    print("user ways: message dialog, result menu from the keyboard, narrow screen, FINE, no module")
 
 
 def offline_reload(page, server):

@@ -312,7 +312,17 @@ async function main() {
   // The browser's number formats take a while to load the first time: meanwhile the
   // module arrives and compiles.
   const separator = decimalSeparator();
-  core = await loading;
+  try {
+    core = await loading;
+  } catch (error) {
+    // A browser without WebAssembly's exceptions, or the module cut off on its way: a
+    // line says so in place of controls that would not answer.
+    root.hidden = true;
+    const line = document.getElementById('failed');
+    line.hidden = false;
+    line.focus();
+    throw error;
+  }
   core._initialize();
   wire();
   fit();
