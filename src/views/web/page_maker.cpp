@@ -149,6 +149,9 @@ int main(int argc, char* argv[])
         }
     }
     std::ofstream(argv[2]) << page.str();
-    std::ofstream(argv[4]) << std::ifstream(argv[3]).rdbuf() << "/* The window's controls. */\n" << css;
-    return page.str().find("<button") != std::string::npos ? 0 : 1; // a template read
+    std::ifstream style(argv[3]);
+    std::ofstream style_out(argv[4]);
+    style_out << style.rdbuf() << "/* The window's controls. */\n" << css;
+    const bool read = page.str().find("<button") != std::string::npos && style && style_out;
+    return read ? 0 : 1;
 }

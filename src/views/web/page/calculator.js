@@ -29,10 +29,12 @@ function text(pointer) {
   return decoder.decode(memory.subarray(pointer, memory.indexOf(0, pointer)));
 }
 
-// A text in the module's memory, which the module frees.
+// A text in the module's memory, which the module frees. A zero character would end it
+// early: it goes as U+FFFD, one character for one, which no number reads.
 function moduleText(string) {
-  const encoded = encoder.encode(string);
+  const encoded = encoder.encode(string.replaceAll('\0', '\uFFFD'));
   const pointer = core.malloc(encoded.length + 1);
+  if (!pointer) throw new Error('TORVANEL: no memory left for a text');
   const memory = bytes();
   memory.set(encoded, pointer);
   memory[pointer + encoded.length] = 0;
@@ -44,8 +46,9 @@ function call(name, ...args) {
   const texts = [];
   const values = args.map((arg) => {
     if (typeof arg !== 'string') return arg;
-    texts.push(moduleText(arg));
-    return texts.at(-1);
+    const pointer = moduleText(arg);
+    texts.push(pointer);
+    return pointer;
   });
   try {
     return core[name](...values);
@@ -301,9 +304,12 @@ async function load() {
   const response = fetch('torvanel.wasm');
   try {
     return (await WebAssembly.instantiateStreaming(response, imports)).instance.exports;
-  } catch {
-    // A server that does not call it application/wasm.
-    return (await WebAssembly.instantiate(await (await response).arrayBuffer(), imports)).instance.exports;
+  } catch (error) {
+    // A server that does not call it application/wasm: its bytes once more. Any other
+    // failure is the one to report.
+    if ((await response).headers.get('Content-Type')?.startsWith('application/wasm')) throw error;
+    const bytes = await (await fetch('torvanel.wasm')).arrayBuffer();
+    return (await WebAssembly.instantiate(bytes, imports)).instance.exports;
   }
 }
 
