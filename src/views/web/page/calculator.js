@@ -295,9 +295,20 @@ function fit() {
 }
 
 // The module, compiled as it arrives.
+// A fault in the page's part is logged, not thrown through the module: the core finishes
+// the event it is in, and the next one is answered (a zero stands for the answer).
+const guarded = (functions) => Object.fromEntries(Object.entries(functions).map(([name, call]) => [name, (...args) => {
+  try {
+    return call(...args);
+  } catch (error) {
+    console.error(error);
+    return 0;
+  }
+}]));
+
 async function load() {
   const imports = {
-    page,
+    page: guarded(page),
     env: { emscripten_notify_memory_growth() {} },
     wasi_snapshot_preview1: { proc_exit(code) { throw new Error(`TORVANEL stopped (${code})`); } },
   };
