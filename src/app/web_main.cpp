@@ -35,8 +35,9 @@ EMSCRIPTEN_KEEPALIVE void torvanel_key(const char* name, const char* key, const 
                                        bool alt, bool keypad_decimal)
 {
     const auto answer = calculator->key(name, key, typed, ctrl, shift, alt, keypad_decimal);
-    const auto or_none = [](const std::string& text) { return text.empty() ? nullptr : text.c_str(); };
-    torvanel_page_key_answer(answer.taken, or_none(answer.insert), or_none(answer.focus), or_none(answer.menu));
+    using torvanel::web::text_or_none;
+    torvanel_page_key_answer(answer.taken, text_or_none(answer.insert), text_or_none(answer.focus),
+                             text_or_none(answer.menu));
 }
 
 EMSCRIPTEN_KEEPALIVE bool torvanel_box_command(const char* name, const char* command, const char* text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 // What the page's script does for the program: functions the module imports from it
 // (import module "page", under the names below). A text is UTF-8 ending with a zero byte;
@@ -37,3 +38,13 @@ TORVANEL_FROM_PAGE(keyAnswer)
 void torvanel_page_key_answer(bool taken, const char* insert, const char* focus, const char* menu);
 TORVANEL_FROM_PAGE(menuEntry) void torvanel_page_menu_entry(const char* words, bool enabled);
 }
+
+namespace torvanel::web {
+
+// A text for the page, or none for "".
+inline const char* text_or_none(const std::string& text)
+{
+    return text.empty() ? nullptr : text.c_str();
+}
+
+} // namespace torvanel::web

@@ -24,11 +24,6 @@ std::string css_colour(const std::optional<Colour>& colour)
     return text;
 }
 
-const char* or_none(const std::string& text)
-{
-    return text.empty() ? nullptr : text.c_str();
-}
-
 // A text the page allocated for the program.
 std::string taken_from_page(char* text)
 {
@@ -242,13 +237,13 @@ void WebCalculator::show_property(const Control& shown, PropertyName property)
             return;
         }
         torvanel_page_show(name.c_str(), box->Enabled.get(), box->Visible.get(),
-                           or_none(css_colour(box->Background.get())), nullptr, nullptr);
+                           text_or_none(css_colour(box->Background.get())), nullptr, nullptr);
     } else if (const auto* label = dynamic_cast<const Label*>(&shown)) {
         const std::string font = shown.description().unit != Unit::None && property == PropertyName::Caption
                                      ? css_font(shown.description().font, caption_points(*label))
                                      : "";
-        torvanel_page_show(name.c_str(), -1, -1, or_none(css_colour(label->Background.get())),
-                           label->Caption.get().c_str(), or_none(font));
+        torvanel_page_show(name.c_str(), -1, -1, text_or_none(css_colour(label->Background.get())),
+                           label->Caption.get().c_str(), text_or_none(font));
     }
 }
 

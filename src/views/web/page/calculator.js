@@ -294,18 +294,18 @@ function fit() {
   document.body.style.height = `${root.offsetHeight * scale}px`;
 }
 
-// The module, compiled as it arrives.
 // A fault in the page's part is logged, not thrown through the module: the core finishes
 // the event it is in, and the next one is answered (a zero stands for the answer).
-const guarded = (functions) => Object.fromEntries(Object.entries(functions).map(([name, call]) => [name, (...args) => {
+const guarded = (functions) => Object.fromEntries(Object.entries(functions).map(([name, act]) => [name, (...args) => {
   try {
-    return call(...args);
+    return act(...args);
   } catch (error) {
     console.error(error);
     return 0;
   }
 }]));
 
+// The module, compiled as it arrives.
 async function load() {
   const imports = {
     page: guarded(page),
